@@ -1,0 +1,57 @@
+# Entry points for a newcomer; each one installs what is missing first.
+JOBS ?= $(shell nproc)
+HOST := build/host
+WIN := build/win
+WIN64 := build/win64
+ASAN := build/asan
+MINGW = -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=tools/toolchain-$(1)-mingw.cmake
+
+.PHONY: all setup host win win64 test test-host test-win sanitize bench clean
+
+all: host win
+
+setup:
+	@tools/setup.sh
+
+$(HOST)/CMakeCache.txt:
+	cmake -S . -B $(HOST) -DCMAKE_BUILD_TYPE=Release
+$(WIN)/CMakeCache.txt:
+	cmake -S . -B $(WIN) $(call MINGW,i686)
+$(WIN64)/CMakeCache.txt:
+	cmake -S . -B $(WIN64) $(call MINGW,x86_64)
+$(ASAN)/CMakeCache.txt:
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+
+host: setup $(HOST)/CMakeCache.txt
+	cmake --build $(HOST) -j $(JOBS)
+# The shipped 32-bit program and its tests.
+win: setup $(WIN)/CMakeCache.txt
+	cmake --build $(WIN) -j $(JOBS)
+win64: setup $(WIN64)/CMakeCache.txt
+	cmake --build $(WIN64) -j $(JOBS)
+
+# Every test: the host build natively, the Windows build under Wine. A kernel that
+# cannot start 32-bit programs gets the same tests from the x86-64 build.
+test: test-host test-win
+test-host: host
+	ctest --test-dir $(HOST) --output-on-failure --no-tests=error
+test-win: win
+	@if tools/can-run-win32.sh; then \
+	  tools/with-wine.sh $(WIN) win32 ctest --test-dir $(WIN) --output-on-failure --no-tests=error; \
+	else \
+	  echo "This machine cannot start 32-bit programs; running the Windows tests of the x86-64 build."; \
+	  $(MAKE) --no-print-directory win64 && \
+	  tools/with-wine.sh $(WIN64) win64 ctest --test-dir $(WIN64) --output-on-failure --no-tests=error; \
+	fi
+
+# The host tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: setup $(ASAN)/CMakeCache.txt
+	cmake --build $(ASAN) -j $(JOBS)
+	ctest --test-dir $(ASAN) --output-on-failure --no-tests=error
+
+bench: host
+	$(HOST)/bench/plivora_bench
+
+clean:
+	rm -rf build

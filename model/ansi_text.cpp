@@ -1,0 +1,21 @@
+#include "ansi_text.h"
+
+#include <cstdlib>
+
+namespace plivora {
+
+std::size_t CharLengthAt(const std::string& text, std::size_t at) {
+    const std::size_t remaining = text.size() - at;
+    const int length = std::mblen(text.data() + at, remaining);
+    // Invalid or truncated sequences count as single bytes, as the shell treats them.
+    return length > 1 ? static_cast<std::size_t>(length) : 1;
+}
+
+bool EndsWithSeparator(const std::string& text) {
+    std::mblen(nullptr, 0);
+    std::size_t last = text.size();
+    for (std::size_t at = 0; at < text.size(); at += CharLengthAt(text, at)) last = at;
+    return last < text.size() && last + 1 == text.size() && IsSeparator(text[last]);
+}
+
+}  // namespace plivora

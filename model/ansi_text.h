@@ -1,0 +1,18 @@
+// Walking ANSI byte strings one character at a time, so that the trail byte of a
+// double-byte character (which may be 0x5C, a backslash) is never read as a separator.
+// The character boundaries follow the C library's current LC_CTYPE locale.
+#pragma once
+
+#include <string>
+
+namespace plivora {
+
+inline bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Length in bytes of the character that starts at text[at]; at least 1.
+std::size_t CharLengthAt(const std::string& text, std::size_t at);
+
+// True when the last character of text is a backslash or a slash.
+bool EndsWithSeparator(const std::string& text);
+
+}  // namespace plivora

@@ -1,0 +1,57 @@
+#include "base_paths.h"
+
+#include <cstdlib>
+
+#include "ansi_text.h"
+
+namespace plivora {
+
+bool IsInsideBase(const std::string& path, const std::string& baseFolder) {
+    if (baseFolder.empty() || path.compare(0, baseFolder.size(), baseFolder) != 0) return false;
+    return path.size() == baseFolder.size() || EndsWithSeparator(baseFolder) ||
+           IsSeparator(path[baseFolder.size()]);
+}
+
+std::string MakeBaseRelative(const std::string& path, const std::string& baseFolder) {
+    const std::size_t keep = path.size() > baseFolder.size() ? path.size() - baseFolder.size() : 0;
+    std::size_t from = path.size() - keep;
+    while (from < path.size() && IsSeparator(path[from])) ++from;
+    return path.substr(from);
+}
+
+std::optional<std::string> JoinTargets(const std::string& dialogPath,
+                                       const std::vector<std::string>& selectedPaths,
+                                       const std::string& baseFolder) {
+    if (!IsInsideBase(dialogPath, baseFolder)) return std::nullopt;
+    std::string joined;
+    for (const std::string& path : selectedPaths) {
+        if (path.empty()) continue;
+        if (!joined.empty()) joined += ", ";
+        joined += MakeBaseRelative(path, baseFolder);
+    }
+    return joined;
+}
+
+std::string FileExtension(const std::string& path) {
+    std::mblen(nullptr, 0);
+    std::size_t nameStart = 0;
+    std::size_t lastDot = std::string::npos;
+    for (std::size_t at = 0; at < path.size(); at += CharLengthAt(path, at)) {
+        if (IsSeparator(path[at]) || path[at] == ':') {
+            nameStart = at + 1;
+            lastDot = std::string::npos;
+        } else if (path[at] == '.') {
+            lastDot = at;
+        }
+    }
+    return lastDot == std::string::npos || lastDot < nameStart ? std::string() : path.substr(lastDot + 1);
+}
+
+bool IsIconExtension(const std::string& extension) {
+    if (extension.size() != 3) return false;
+    std::string lower;
+    for (char c : extension) lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return lower == "ico" || lower == "exe";
+}
+
+}  // namespace plivora

@@ -1,0 +1,117 @@
+// The whole state of the form and its rules, free of any window system. Each user
+// action is one call; the view mirrors the result (texts, enabled states, band).
+#pragma once
+
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "control_ids.h"
+#include "guidance.h"
+#include "project_settings.h"
+
+namespace plivora {
+
+enum class FormStage { StageNoTarget, StageTargetChosen };
+
+// What IconPreview shows.
+enum class IconPicture { ApplicationIcon, CdIcon, ChosenFileIcon };
+
+// The window side of the form, asked by the model exactly where the rules say.
+class FormView {
+public:
+    virtual ~FormView() = default;
+    // Push every bound field into its control, raising no change events.
+    virtual void RefreshControls(const ProjectSettings& settings, const std::string& guidanceText) = 0;
+    // Read every bound control back into its field.
+    virtual void ReadControls(ProjectSettings& settings, std::string& guidanceText) = 0;
+    virtual void RepaintBand() = 0;
+    virtual void ControlEnabled(int controlId, bool enabled) = 0;
+    // chosenFile is the absolute path when picture is ChosenFileIcon, else empty.
+    virtual void ShowIconPicture(IconPicture picture, const std::string& chosenFile) = 0;
+};
+
+class FormModel {
+public:
+    FormModel(FormView& view, const GuidanceCatalogue& catalogue);
+
+    // --- State ---
+    const ProjectSettings& Settings() const { return settings_; }
+    ProjectSettings& Settings() { return settings_; }
+    const std::string& GuidanceTitle() const { return guidanceTitle_; }
+    const std::string& GuidanceText() const { return guidanceText_; }
+    const std::string& StartDirectory() const { return startDirectory_; }
+    const std::string& ProgramFolder() const { return programFolder_; }
+    const std::string& OpenEntry() const { return openEntry_; }
+    const std::string& IconEntry() const { return iconEntry_; }
+    IconPicture Picture() const { return picture_; }
+    const std::string& PictureFile() const { return pictureFile_; }
+    // Every control starts enabled, as the form's template creates it.
+    bool IsEnabled(int controlId) const;
+
+    // Captured by the window side before Start.
+    void SetFolders(const std::string& startDirectory, const std::string& programFolder);
+
+    // --- Events ---
+    void Start();                                          // S
+    void BaseFolderChosen(const std::string& folder);      // B1
+    void BaseFolderCancelled();                            // B2
+    void TargetCancelled();                                // T
+    // dialogPath: the file's path, or the folder of several; selected: full paths in order.
+    void TargetChosen(const std::string& dialogPath, const std::vector<std::string>& selected);
+    void IconCancelled();                                                     // I
+    // extension: FileExtension of path; a wrong one makes the choice ignored.
+    void IconChosen(const std::string& path, const std::string& extension);   // I
+    void SecondaryCancelled();                              // P
+    void SecondaryChosen(const std::string& path);          // P
+    void SplashCancelled();                                 // L
+    void SplashChosen(const std::string& path);             // L
+    void ForceClicked();                                    // G1
+    void SecondaryClicked();                                // G2
+    void SplashClicked();                                   // G3
+    void SwitchClicked();                                   // G4
+    void TextChanged();                                     // G5
+    void ListSelectionChanged();                            // list rule
+    void HelpPressed(int helpButtonId);                     // H
+
+    // --- Operations the commands (Create, Test) use ---
+    void ApplyStage(FormStage stage);
+    void ShowMessage(GuidanceMessage message, const std::string& insert = {});
+    void RefreshControls();
+    void ReadControls();
+    void RepaintBand();
+    void SetEnabled(int controlId, bool enabled);
+    void SetEntries(const std::string& openEntry, const std::string& iconEntry);
+
+private:
+    class ExchangeScope;
+
+    void SetGroupEnabled(std::initializer_list<int> ids, bool enabled);
+    void ShowPicture(IconPicture picture, const std::string& chosenFile);
+    void ClearTargetAndIcon();
+    void ForceToggle();
+    void DisableTestAndRead();
+    // P and L: a file for a switch, which an outside choice unticks.
+    void SwitchFileChosen(const std::string& path, std::string& file, int& useFlag,
+                          std::initializer_list<int> group);
+
+    // Events that arrive while the controls are being exchanged come from that
+    // exchange, not from the user, and are dropped.
+    bool exchanging_ = false;
+
+    FormView& view_;
+    const GuidanceCatalogue& catalogue_;
+    ProjectSettings settings_;
+    std::string guidanceTitle_;
+    std::string guidanceText_;
+    std::string startDirectory_;
+    std::string programFolder_;
+    std::string openEntry_;
+    std::string iconEntry_;
+    IconPicture picture_ = IconPicture::CdIcon;
+    std::string pictureFile_;
+    std::map<int, bool> enabled_;
+};
+
+}  // namespace plivora

@@ -1,0 +1,55 @@
+// The guidance panel's catalogue: ten help topics and the messages the form shows.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace plivora {
+
+enum GuidanceMessage {
+    MsgWelcome,
+    MsgBaseFolderChosen,
+    MsgBaseFolderFailed,
+    MsgFileOutsideBase,
+    MsgTargetChosen,
+    MsgReadyToCreate,
+    MsgIconOutsideBase,
+    MsgIconChosen,
+    MsgWriteFailed,
+    MsgCopyFailed,
+};
+
+struct HelpTopic {
+    std::string Title;
+    std::string Text;
+};
+
+// Where the texts come from by string id: the program's string table on Windows,
+// the compiled-in texts elsewhere. Both are fed by guidance_strings.h.
+class TextSource {
+public:
+    virtual ~TextSource() = default;
+    virtual std::string Load(int stringId) const = 0;
+};
+
+// The texts of guidance_strings.h, compiled in.
+class BuiltInTexts : public TextSource {
+public:
+    std::string Load(int stringId) const override;
+};
+
+class GuidanceCatalogue {
+public:
+    explicit GuidanceCatalogue(const TextSource& texts) : texts_(texts) {}
+
+    // The topic of a help button; none for any other id.
+    std::optional<HelpTopic> TopicFor(int helpButtonId) const;
+
+    // insert replaces the %s of MsgCopyFailed, taken literally; other messages ignore it.
+    std::string MessageText(GuidanceMessage message, const std::string& insert = {}) const;
+
+private:
+    const TextSource& texts_;
+};
+
+}  // namespace plivora

@@ -1,0 +1,43 @@
+# Sourced by the Wine scripts: the private prefix of one build folder.
+# Usage: source wine-env.sh PREFIX_DIR ARCH   (ARCH: win32 or win64)
+export WINEPREFIX="$(readlink -m "$1")"
+export WINEARCH="$2"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ "$WINEARCH" = win64 ]; then
+  # Call the 64-bit loader directly: the wrapper prefers the 32-bit one, which
+  # kernels without 32-bit support cannot start.
+  WINE=/usr/lib/wine/wine64
+  export WINELOADER=$WINE
+else
+  WINE=wine
+fi
+
+# Creates the prefix once; concurrent callers wait for the first.
+wine_prefix_ready() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.plivora-ready" ]; then
+      rm -rf "$WINEPREFIX"
+      "$WINE" wineboot --init >/dev/null 2>&1
+      wineserver -w
+      [ -d "$WINEPREFIX/drive_c" ] && touch "$WINEPREFIX/.plivora-ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+}
+
+# Starts Xvfb when no display is set.
+start_virtual_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local fdfile
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+}
