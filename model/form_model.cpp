@@ -1,0 +1,284 @@
+#include "form_model.h"
+
+#include "base_paths.h"
+
+namespace plivora {
+
+namespace {
+
+const char* const DefaultTitle = "Plivora Assistant";
+
+}  // namespace
+
+class FormModel::ExchangeScope {
+public:
+    explicit ExchangeScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~ExchangeScope() { flag_ = previous_; }
+    ExchangeScope(const ExchangeScope&) = delete;
+    ExchangeScope& operator=(const ExchangeScope&) = delete;
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
+FormModel::FormModel(FormView& view, const GuidanceCatalogue& catalogue)
+    : view_(view), catalogue_(catalogue), guidanceTitle_(DefaultTitle) {}
+
+bool FormModel::IsEnabled(int controlId) const {
+    const auto found = enabled_.find(controlId);
+    return found == enabled_.end() || found->second;
+}
+
+void FormModel::SetFolders(const std::string& startDirectory, const std::string& programFolder) {
+    startDirectory_ = startDirectory;
+    programFolder_ = programFolder;
+}
+
+// --- Events ---
+
+void FormModel::Start() {
+    SetGroupEnabled({Program1Caption, Program1Box, Program2Caption, Program2Box}, false);
+    ApplyStage(FormStage::StageNoTarget);
+    guidanceText_ = catalogue_.MessageText(MsgWelcome);
+    RefreshControls();
+}
+
+void FormModel::BaseFolderChosen(const std::string& folder) {
+    if (exchanging_) return;
+    // A picker that returns no path (a folder outside the file system) chose nothing.
+    if (folder.empty()) {
+        BaseFolderCancelled();
+        return;
+    }
+    settings_.BaseFolder = folder;
+    ShowMessage(MsgBaseFolderChosen);
+    ShowPicture(IconPicture::CdIcon, {});
+    ClearTargetAndIcon();
+    RefreshControls();
+    ApplyStage(FormStage::StageNoTarget);
+    SetGroupEnabled({TargetButton, TargetBox, TargetCaption}, true);
+    RepaintBand();
+}
+
+void FormModel::BaseFolderCancelled() {
+    if (exchanging_) return;
+    settings_.BaseFolder.clear();
+    ShowMessage(MsgBaseFolderFailed);
+    ShowPicture(IconPicture::ApplicationIcon, {});
+    ClearTargetAndIcon();
+    RefreshControls();
+    ApplyStage(FormStage::StageNoTarget);
+    RepaintBand();
+}
+
+void FormModel::TargetCancelled() {
+    if (exchanging_) return;
+    RepaintBand();
+}
+
+void FormModel::TargetChosen(const std::string& dialogPath, const std::vector<std::string>& selected) {
+    if (exchanging_) return;
+    const std::optional<std::string> targets = JoinTargets(dialogPath, selected, settings_.BaseFolder);
+    if (!targets) {
+        settings_.TargetFiles.clear();
+        ShowMessage(MsgFileOutsideBase);
+        RefreshControls();
+        // Create needs a target; leaving it usable would write an empty one.
+        SetEnabled(CreateButton, false);
+        SetEnabled(TestButton, false);
+        RepaintBand();
+        return;
+    }
+    // A result that names no file is no choice at all.
+    if (targets->empty()) {
+        TargetCancelled();
+        return;
+    }
+    settings_.TargetFiles = *targets;
+    SetEnabled(CreateButton, true);
+    ShowMessage(settings_.IconFile.empty() ? MsgTargetChosen : MsgReadyToCreate);
+    RefreshControls();
+    ApplyStage(FormStage::StageTargetChosen);
+    SetEnabled(TestButton, false);
+    RepaintBand();
+}
+
+void FormModel::IconCancelled() {
+    if (exchanging_) return;
+    RepaintBand();
+}
+
+void FormModel::IconChosen(const std::string& path, const std::string& extension) {
+    if (exchanging_) return;
+    if (!IsIconExtension(extension)) {
+        RepaintBand();
+        return;
+    }
+    if (!IsInsideBase(path, settings_.BaseFolder)) {
+        settings_.IconFile.clear();
+        ShowMessage(MsgIconOutsideBase);
+        RefreshControls();
+        SetEnabled(TestButton, false);
+        RepaintBand();
+        return;
+    }
+    ShowPicture(IconPicture::ChosenFileIcon, path);
+    settings_.IconFile = MakeBaseRelative(path, settings_.BaseFolder);
+    ShowMessage(settings_.TargetFiles.empty() ? MsgIconChosen : MsgReadyToCreate);
+    RefreshControls();
+    SetEnabled(TestButton, false);
+    RepaintBand();
+}
+
+void FormModel::SecondaryCancelled() {}
+
+void FormModel::SecondaryChosen(const std::string& path) {
+    if (exchanging_) return;
+    SwitchFileChosen(path, settings_.SecondaryProgram, settings_.UseSecondary,
+                     {SecondaryBox, SecondaryButton, OrderList, PromptList});
+}
+
+void FormModel::SplashCancelled() {}
+
+void FormModel::SplashChosen(const std::string& path) {
+    if (exchanging_) return;
+    SwitchFileChosen(path, settings_.SplashFile, settings_.UseSplash, {SplashBox, SecondsBox, SplashButton});
+}
+
+void FormModel::ForceClicked() {
+    if (exchanging_) return;
+    ForceToggle();
+}
+
+void FormModel::SecondaryClicked() {
+    if (exchanging_) return;
+    DisableTestAndRead();
+    SetGroupEnabled({SecondaryBox, SecondaryButton, OrderList, PromptList}, settings_.UseSecondary != 0);
+}
+
+void FormModel::SplashClicked() {
+    if (exchanging_) return;
+    DisableTestAndRead();
+    SetGroupEnabled({SplashBox, SecondsBox, SplashButton}, settings_.UseSplash != 0);
+}
+
+void FormModel::SwitchClicked() {
+    if (exchanging_) return;
+    DisableTestAndRead();
+}
+
+void FormModel::TextChanged() {
+    if (exchanging_) return;
+    DisableTestAndRead();
+}
+
+void FormModel::ListSelectionChanged() {
+    if (exchanging_) return;
+    ReadControls();
+}
+
+void FormModel::HelpPressed(int helpButtonId) {
+    if (exchanging_) return;
+    const std::optional<HelpTopic> topic = catalogue_.TopicFor(helpButtonId);
+    if (!topic) return;
+    guidanceTitle_ = topic->Title;
+    guidanceText_ = topic->Text;
+    RefreshControls();
+    RepaintBand();
+}
+
+// --- Operations ---
+
+void FormModel::ApplyStage(FormStage stage) {
+    if (stage == FormStage::StageNoTarget) {
+        SetGroupEnabled(
+            {TargetCaption, TargetBox,       TargetButton,    IconCaption,     IconPreview, IconBox,
+             IconButton,    VerboseCheck,    NoRegistryCheck, HideCheck,       ForceCheck,  SecondaryCheck,
+             SplashCheck,   Program1Caption, Program1Box,     Program2Caption, Program2Box, CreateButton,
+             TestButton,    SecondaryBox,    SecondaryButton, OrderList,       PromptList,  SecondsBox,
+             SplashBox,     SplashButton},
+            false);
+        return;
+    }
+    SetGroupEnabled({TargetCaption, TargetBox, TargetButton, IconCaption, IconPreview, IconBox, IconButton,
+                     VerboseCheck, NoRegistryCheck, HideCheck, ForceCheck, SecondaryCheck, SplashCheck},
+                    true);
+    ForceToggle();
+    SetGroupEnabled({SecondaryBox, SecondaryButton, OrderList, PromptList}, settings_.UseSecondary != 0);
+    SetGroupEnabled({SplashBox, SecondsBox, SplashButton}, settings_.UseSplash != 0);
+    SetEnabled(CreateButton, !settings_.TargetFiles.empty());
+}
+
+void FormModel::ShowMessage(GuidanceMessage message, const std::string& insert) {
+    guidanceTitle_ = DefaultTitle;
+    guidanceText_ = catalogue_.MessageText(message, insert);
+}
+
+void FormModel::RefreshControls() {
+    ExchangeScope scope(exchanging_);
+    view_.RefreshControls(settings_, guidanceText_);
+}
+
+void FormModel::ReadControls() {
+    ExchangeScope scope(exchanging_);
+    view_.ReadControls(settings_, guidanceText_);
+}
+
+void FormModel::RepaintBand() { view_.RepaintBand(); }
+
+void FormModel::SetEnabled(int controlId, bool enabled) {
+    enabled_[controlId] = enabled;
+    view_.ControlEnabled(controlId, enabled);
+}
+
+void FormModel::SetEntries(const std::string& openEntry, const std::string& iconEntry) {
+    openEntry_ = openEntry;
+    iconEntry_ = iconEntry;
+}
+
+// --- Helpers ---
+
+void FormModel::SetGroupEnabled(std::initializer_list<int> ids, bool enabled) {
+    for (int id : ids) SetEnabled(id, enabled);
+}
+
+void FormModel::ShowPicture(IconPicture picture, const std::string& chosenFile) {
+    picture_ = picture;
+    pictureFile_ = chosenFile;
+    view_.ShowIconPicture(picture, chosenFile);
+}
+
+void FormModel::ClearTargetAndIcon() {
+    settings_.TargetFiles.clear();
+    settings_.IconFile.clear();
+}
+
+void FormModel::ForceToggle() {
+    DisableTestAndRead();
+    SetGroupEnabled({Program1Caption, Program1Box, Program2Caption, Program2Box}, settings_.TryForce != 0);
+}
+
+void FormModel::DisableTestAndRead() {
+    SetEnabled(TestButton, false);
+    ReadControls();
+}
+
+void FormModel::SwitchFileChosen(const std::string& path, std::string& file, int& useFlag,
+                                 std::initializer_list<int> group) {
+    if (!IsInsideBase(path, settings_.BaseFolder)) {
+        file.clear();
+        ShowMessage(MsgFileOutsideBase);
+        useFlag = 0;
+        SetGroupEnabled(group, false);
+        RefreshControls();
+        SetEnabled(TestButton, false);
+        RepaintBand();
+        return;
+    }
+    file = MakeBaseRelative(path, settings_.BaseFolder);
+    RefreshControls();
+    SetEnabled(TestButton, false);
+}
+
+}  // namespace plivora

@@ -1,0 +1,74 @@
+#include "guidance.h"
+
+#include <array>
+
+#include "control_ids.h"
+#include "guidance_strings.h"
+
+namespace plivora {
+
+namespace {
+
+struct TopicIds {
+    int HelpButtonId;
+    int TitleId;
+    int TextId;
+};
+
+constexpr std::array<TopicIds, 10> Topics = {{
+    {IDC_HELP_BASE_FOLDER, IDS_TOPIC_TITLE_BASE_FOLDER, IDS_TOPIC_TEXT_BASE_FOLDER},
+    {IDC_HELP_TARGET, IDS_TOPIC_TITLE_TARGET, IDS_TOPIC_TEXT_TARGET},
+    {IDC_HELP_ICON, IDS_TOPIC_TITLE_ICON, IDS_TOPIC_TEXT_ICON},
+    {IDC_HELP_VERBOSE, IDS_TOPIC_TITLE_VERBOSE, IDS_TOPIC_TEXT_VERBOSE},
+    {IDC_HELP_NO_REGISTRY, IDS_TOPIC_TITLE_NO_REGISTRY, IDS_TOPIC_TEXT_NO_REGISTRY},
+    {IDC_HELP_HIDE, IDS_TOPIC_TITLE_HIDE, IDS_TOPIC_TEXT_HIDE},
+    {IDC_HELP_FORCE, IDS_TOPIC_TITLE_FORCE, IDS_TOPIC_TEXT_FORCE},
+    {IDC_HELP_SECONDARY, IDS_TOPIC_TITLE_SECONDARY, IDS_TOPIC_TEXT_SECONDARY},
+    {IDC_HELP_SPLASH, IDS_TOPIC_TITLE_SPLASH, IDS_TOPIC_TEXT_SPLASH},
+    {IDC_HELP_SECONDARY_PARAMS, IDS_TOPIC_TITLE_SECONDARY_PARAMS, IDS_TOPIC_TEXT_SECONDARY_PARAMS},
+}};
+
+// Indexed by GuidanceMessage.
+constexpr std::array<int, 10> MessageIds = {
+    IDS_MSG_WELCOME,       IDS_MSG_BASE_FOLDER_CHOSEN, IDS_MSG_BASE_FOLDER_FAILED, IDS_MSG_FILE_OUTSIDE_BASE,
+    IDS_MSG_TARGET_CHOSEN, IDS_MSG_READY_TO_CREATE,    IDS_MSG_ICON_OUTSIDE_BASE,  IDS_MSG_ICON_CHOSEN,
+    IDS_MSG_WRITE_FAILED,  IDS_MSG_COPY_FAILED,
+};
+static_assert(MessageIds.size() == MsgCopyFailed + 1, "one string id per message");
+
+}  // namespace
+
+std::string BuiltInTexts::Load(int stringId) const {
+#define PLIVORA_TEXT_CASE(id, text) \
+    case id:                        \
+        return text;
+    switch (stringId) {
+        PLIVORA_GUIDANCE_STRINGS(PLIVORA_TEXT_CASE)
+        default:
+            return {};
+    }
+#undef PLIVORA_TEXT_CASE
+}
+
+std::optional<HelpTopic> GuidanceCatalogue::TopicFor(int helpButtonId) const {
+    for (const TopicIds& topic : Topics) {
+        if (topic.HelpButtonId == helpButtonId) {
+            return HelpTopic{texts_.Load(topic.TitleId), texts_.Load(topic.TextId)};
+        }
+    }
+    return std::nullopt;
+}
+
+std::string GuidanceCatalogue::MessageText(GuidanceMessage message, const std::string& insert) const {
+    const int index = static_cast<int>(message);
+    if (index < 0 || index >= static_cast<int>(MessageIds.size())) return {};
+    std::string text = texts_.Load(MessageIds[static_cast<std::size_t>(index)]);
+    if (message == MsgCopyFailed) {
+        // A plain substitution: the folder may hold '%' and be of any length.
+        const std::size_t at = text.find("%s");
+        if (at != std::string::npos) text.replace(at, 2, insert);
+    }
+    return text;
+}
+
+}  // namespace plivora

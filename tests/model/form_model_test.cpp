@@ -1,0 +1,470 @@
+#include "form_model.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace plivora {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// Stands in for the form's window: keeps what its controls show, so that a test can
+// "type" into them before the model reads them back, and records every request.
+class RecordingView : public FormView {
+public:
+    void RefreshControls(const ProjectSettings& settings, const std::string& guidanceText) override {
+        calls.push_back("Refresh");
+        controls = settings;
+        label = guidanceText;
+        if (duringRefresh) duringRefresh();
+    }
+    void ReadControls(ProjectSettings& settings, std::string& guidanceText) override {
+        calls.push_back("Read");
+        settings = controls;
+        guidanceText = label;
+    }
+    void RepaintBand() override { calls.push_back("Repaint"); }
+    void ControlEnabled(int controlId, bool enabled) override {
+        calls.push_back((enabled ? "Enable " : "Disable ") + std::to_string(controlId));
+        enabled_[controlId] = enabled;
+    }
+    void ShowIconPicture(IconPicture picture, const std::string& chosenFile) override {
+        static const char* const names[] = {"Application", "Cd", "File"};
+        calls.push_back(std::string("Picture ") + names[static_cast<int>(picture)] + " " + chosenFile);
+    }
+    bool ShownEnabled(int controlId) const {
+        const auto found = enabled_.find(controlId);
+        return found == enabled_.end() || found->second;
+    }
+
+    Calls calls;
+    ProjectSettings controls;
+    std::string label;
+    std::function<void()> duringRefresh;
+
+private:
+    std::map<int, bool> enabled_;
+};
+
+Calls Switched(const char* verb, std::initializer_list<int> ids) {
+    Calls calls;
+    for (int id : ids) calls.push_back(std::string(verb) + " " + std::to_string(id));
+    return calls;
+}
+Calls Enabled(std::initializer_list<int> ids) { return Switched("Enable", ids); }
+Calls Disabled(std::initializer_list<int> ids) { return Switched("Disable", ids); }
+
+Calls operator+(Calls left, const Calls& right) {
+    left.insert(left.end(), right.begin(), right.end());
+    return left;
+}
+
+const std::vector<int> AllRoles = {
+    BaseFolderBox, BaseFolderButton, TargetCaption, TargetBox,       TargetButton,    IconCaption,
+    IconPreview,   IconBox,          IconButton,    VerboseCheck,    NoRegistryCheck, HideCheck,
+    ForceCheck,    Program1Caption,  Program1Box,   Program2Caption, Program2Box,     SecondaryCheck,
+    SecondaryBox,  SecondaryButton,  OrderList,     PromptList,      SplashCheck,     SplashBox,
+    SplashButton,  SecondsBox,       CreateButton,  TestButton,      ExitButton,      GuidanceLabel};
+
+const Calls NoTargetStage =
+    Disabled({1028, 1002, 1010, 1029, 1030, 1001, 1011, 1003, 1004, 1005, 1006, 1032, 1033,
+              1026, 1007, 1027, 1008, 2,    3,    1012, 1013, 1039, 1040, 1038, 1035, 1036});
+
+const char* const Base = "C:\\CD_Temp";
+
+class FormModelTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        for (int id : AllRoles) EXPECT_EQ(view_.ShownEnabled(id), model_.IsEnabled(id)) << "control " << id;
+    }
+
+    std::string Text(GuidanceMessage message) const { return catalogue_.MessageText(message); }
+    std::string In(const std::string& relative) const { return std::string(Base) + "\\" + relative; }
+    void ChooseTarget(const std::string& relative) { model_.TargetChosen(In(relative), {In(relative)}); }
+
+    void StartWithTarget() {
+        model_.Start();
+        model_.BaseFolderChosen(Base);
+        ChooseTarget("index.html");
+    }
+    // Every setting in use, then Create.
+    void FullSetupAndCreate() {
+        StartWithTarget();
+        model_.IconChosen(In("logo.ico"), "ico");
+        view_.controls.TryForce = 1;
+        view_.controls.ForceProgram1 = "iexplore.exe -k";
+        model_.ForceClicked();
+        view_.controls.UseSecondary = 1;
+        model_.SecondaryClicked();
+        model_.SecondaryChosen(In("setup\\setup.exe"));
+        view_.controls.UseSplash = 1;
+        model_.SplashClicked();
+        model_.SplashChosen(In("splash.bmp"));
+        model_.SetEnabled(TestButton, true);
+        view_.calls.clear();
+    }
+
+    BuiltInTexts texts_;
+    GuidanceCatalogue catalogue_{texts_};
+    RecordingView view_;
+    FormModel model_{view_, catalogue_};
+};
+
+TEST_F(FormModelTest, TypicalUseFromStartToTest) {
+    model_.SetFolders("C:\\Work", "C:\\Tools\\");
+    model_.Start();
+    EXPECT_EQ(view_.calls, Disabled({1026, 1007, 1027, 1008}) + NoTargetStage + Calls{"Refresh"});
+    EXPECT_EQ(model_.GuidanceTitle(), "Plivora Assistant");
+    EXPECT_EQ(view_.label, Text(MsgWelcome));
+    for (int id : {BaseFolderBox, BaseFolderButton, ExitButton}) EXPECT_TRUE(model_.IsEnabled(id));
+
+    view_.calls.clear();
+    model_.BaseFolderChosen(Base);
+    EXPECT_EQ(view_.calls, (Calls{"Picture Cd ", "Refresh"} + NoTargetStage + Enabled({1010, 1002, 1028}) +
+                            Calls{"Repaint"}));
+    EXPECT_EQ(view_.controls.BaseFolder, Base);
+    EXPECT_EQ(view_.label, Text(MsgBaseFolderChosen));
+    EXPECT_FALSE(model_.IsEnabled(IconButton));
+
+    view_.calls.clear();
+    ChooseTarget("docs\\index.html");
+    EXPECT_EQ(view_.calls,
+              Enabled({2}) + Calls{"Refresh"} +
+                  Enabled({1028, 1002, 1010, 1029, 1030, 1001, 1011, 1003, 1004, 1005, 1006, 1032, 1033}) +
+                  Disabled({3}) + Calls{"Read"} + Disabled({1026, 1007, 1027, 1008}) +
+                  Disabled({1012, 1013, 1039, 1040}) + Disabled({1035, 1038, 1036}) + Enabled({2}) +
+                  Disabled({3}) + Calls{"Repaint"});
+    EXPECT_EQ(model_.Settings().TargetFiles, "docs\\index.html");
+    EXPECT_EQ(view_.label, Text(MsgTargetChosen));
+
+    view_.controls.Verbose = 1;
+    model_.SwitchClicked();
+    EXPECT_EQ(model_.Settings().Verbose, 1);
+    EXPECT_FALSE(model_.IsEnabled(TestButton));
+
+    // What Create does with the model.
+    ProjectSettings settings = model_.Settings();
+    model_.SetEntries(ComposeOpenEntry(settings, 0, 0), ComposeIconEntry(settings));
+    model_.SetEnabled(TestButton, true);
+    EXPECT_EQ(model_.OpenEntry(), "open=Plivora.exe \"docs\\index.html\" /verbose ");
+    EXPECT_EQ(model_.IconEntry(), "icon=Plivora.exe");
+    EXPECT_EQ(model_.ProgramFolder(), "C:\\Tools\\");
+    EXPECT_EQ(model_.StartDirectory(), "C:\\Work");
+    EXPECT_TRUE(model_.IsEnabled(CreateButton));
+    EXPECT_TRUE(model_.IsEnabled(TestButton));
+}
+
+TEST_F(FormModelTest, ReChoosingTheBaseFolderKeepsSwitchesForTheNextTarget) {
+    FullSetupAndCreate();
+    model_.BaseFolderChosen("D:\\Disc");
+    const ProjectSettings& s = model_.Settings();
+    EXPECT_EQ(s.TargetFiles, "");
+    EXPECT_EQ(s.IconFile, "");
+    for (int id : {CreateButton, TestButton, IconButton, Program1Box, Program2Box, SecondaryBox, OrderList,
+                   SplashBox, SecondsBox, ForceCheck}) {
+        EXPECT_FALSE(model_.IsEnabled(id)) << id;
+    }
+    EXPECT_EQ(s.SecondaryProgram, "setup\\setup.exe");
+    EXPECT_EQ(s.SplashFile, "splash.bmp");
+    EXPECT_EQ(s.ForceProgram1, "iexplore.exe -k");
+    EXPECT_EQ(s.TryForce + s.UseSecondary + s.UseSplash, 3);
+
+    model_.TargetChosen("D:\\Disc\\a.htm", {"D:\\Disc\\a.htm"});
+    for (int id :
+         {CreateButton, Program1Box, Program2Caption, SecondaryBox, PromptList, SplashButton, SecondsBox}) {
+        EXPECT_TRUE(model_.IsEnabled(id)) << id;
+    }
+    EXPECT_EQ(view_.label, Text(MsgTargetChosen));
+}
+
+TEST_F(FormModelTest, CancelledOrEmptyFolderChoiceLeavesNoBaseFolder) {
+    for (bool cancelled : {true, false}) {
+        FullSetupAndCreate();
+        if (cancelled)
+            model_.BaseFolderCancelled();
+        else
+            model_.BaseFolderChosen("");
+        EXPECT_EQ(view_.calls, (Calls{"Picture Application ", "Refresh"} + NoTargetStage + Calls{"Repaint"}));
+        EXPECT_EQ(model_.Settings().BaseFolder, "");
+        EXPECT_EQ(model_.Settings().TargetFiles, "");
+        EXPECT_EQ(model_.Picture(), IconPicture::ApplicationIcon);
+        EXPECT_EQ(view_.label, Text(MsgBaseFolderFailed));
+        EXPECT_TRUE(model_.IsEnabled(BaseFolderButton));
+    }
+}
+
+TEST_F(FormModelTest, TargetOutsideTheBaseFolderDisablesCreate) {
+    for (const char* outside :
+         {"C:\\CD_Temp2\\x.htm", "D:\\CD_Temp\\x.htm", "C:\\x.htm", "c:\\cd_temp\\x.htm"}) {
+        StartWithTarget();
+        view_.calls.clear();
+        model_.TargetChosen(outside, {outside});
+        EXPECT_EQ(view_.calls, Calls{"Refresh"} + Disabled({2, 3}) + Calls{"Repaint"}) << outside;
+        EXPECT_EQ(model_.Settings().TargetFiles, "");
+        EXPECT_EQ(view_.label, Text(MsgFileOutsideBase));
+        // The icon and the switches stay usable.
+        EXPECT_TRUE(model_.IsEnabled(IconButton));
+    }
+}
+
+TEST_F(FormModelTest, SeveralTargetsAreJoinedInDialogOrder) {
+    StartWithTarget();
+    model_.TargetChosen(Base, {In("b.pdf"), In("a.htm")});
+    EXPECT_EQ(model_.Settings().TargetFiles, "b.pdf, a.htm");
+    EXPECT_TRUE(model_.IsEnabled(CreateButton));
+}
+
+TEST_F(FormModelTest, TargetChoiceWithoutFilesCountsAsCancelled) {
+    StartWithTarget();
+    view_.calls.clear();
+    model_.TargetChosen(Base, {});
+    model_.TargetCancelled();
+    EXPECT_EQ(view_.calls, (Calls{"Repaint", "Repaint"}));
+    EXPECT_EQ(model_.Settings().TargetFiles, "index.html");
+}
+
+TEST_F(FormModelTest, IconBeforeTargetThenTargetIsReadyToCreate) {
+    StartWithTarget();
+    model_.TargetChosen("D:\\x.htm", {"D:\\x.htm"});
+    view_.calls.clear();
+    model_.IconChosen(In("art\\logo.ICO"), "ICO");
+    EXPECT_EQ(view_.calls,
+              (Calls{"Picture File C:\\CD_Temp\\art\\logo.ICO", "Refresh", "Disable 3", "Repaint"}));
+    EXPECT_EQ(model_.Settings().IconFile, "art\\logo.ICO");
+    EXPECT_EQ(model_.PictureFile(), In("art\\logo.ICO"));
+    EXPECT_EQ(view_.label, Text(MsgIconChosen));
+    ChooseTarget("index.html");
+    EXPECT_EQ(view_.label, Text(MsgReadyToCreate));
+    model_.IconChosen(In("run.Exe"), "Exe");
+    EXPECT_EQ(view_.label, Text(MsgReadyToCreate));
+}
+
+TEST_F(FormModelTest, IconWithWrongExtensionIsIgnoredBeforeTheInsideTest) {
+    StartWithTarget();
+    model_.IconChosen(In("logo.ico"), "ico");
+    const ProjectSettings before = model_.Settings();
+    const std::string text = model_.GuidanceText();
+    view_.calls.clear();
+    model_.IconChosen(In("logo.bmp"), "bmp");
+    model_.IconChosen("D:\\logo.bmp", "bmp");
+    model_.IconChosen(In("logo"), "");
+    model_.IconCancelled();
+    EXPECT_EQ(view_.calls, Calls(4, "Repaint"));
+    EXPECT_EQ(model_.Settings(), before);
+    EXPECT_EQ(model_.GuidanceText(), text);
+}
+
+TEST_F(FormModelTest, IconOutsideEmptiesTheIconButKeepsThePicture) {
+    for (const char* outside : {"D:\\logo.ico", "C:\\CD_Temp2\\logo.ico"}) {
+        StartWithTarget();
+        model_.IconChosen(In("logo.ico"), "ico");
+        view_.calls.clear();
+        model_.IconChosen(outside, "ico");
+        EXPECT_EQ(view_.calls, (Calls{"Refresh", "Disable 3", "Repaint"})) << outside;
+        EXPECT_EQ(model_.Settings().IconFile, "");
+        EXPECT_EQ(model_.Picture(), IconPicture::ChosenFileIcon);
+        EXPECT_EQ(view_.label, Text(MsgIconOutsideBase));
+    }
+}
+
+// The secondary program and the splash image follow one rule.
+struct SwitchFile {
+    const char* Name;
+    void (FormModel::*Choose)(const std::string&);
+    void (FormModel::*Cancel)();
+    std::string ProjectSettings::*File;
+    int ProjectSettings::*Flag;
+    Calls GroupOff;
+};
+
+const SwitchFile SwitchFiles[] = {
+    {"secondary", &FormModel::SecondaryChosen, &FormModel::SecondaryCancelled,
+     &ProjectSettings::SecondaryProgram, &ProjectSettings::UseSecondary, Disabled({1012, 1013, 1039, 1040})},
+    {"splash", &FormModel::SplashChosen, &FormModel::SplashCancelled, &ProjectSettings::SplashFile,
+     &ProjectSettings::UseSplash, Disabled({1035, 1038, 1036})},
+};
+
+TEST_F(FormModelTest, SwitchFileOutsideUnticksItsSwitch) {
+    for (const SwitchFile& sw : SwitchFiles) {
+        for (const char* outside : {"D:\\f.exe", "C:\\CD_Temp2\\f.exe"}) {
+            SCOPED_TRACE(std::string(sw.Name) + " " + outside);
+            FullSetupAndCreate();
+            (model_.*sw.Choose)(outside);
+            EXPECT_EQ(view_.calls, (sw.GroupOff + Calls{"Refresh", "Disable 3", "Repaint"}));
+            EXPECT_EQ(model_.Settings().*sw.File, "");
+            EXPECT_EQ(model_.Settings().*sw.Flag, 0);
+            EXPECT_EQ(view_.controls.*sw.Flag, 0);
+            EXPECT_EQ(view_.label, Text(MsgFileOutsideBase));
+        }
+    }
+}
+
+TEST_F(FormModelTest, SwitchFileInsideLeavesTheGuidance) {
+    for (const SwitchFile& sw : SwitchFiles) {
+        SCOPED_TRACE(sw.Name);
+        FullSetupAndCreate();
+        const std::string text = model_.GuidanceText();
+        (model_.*sw.Choose)(In("sub\\f.exe"));
+        (model_.*sw.Cancel)();
+        EXPECT_EQ(view_.calls, (Calls{"Refresh", "Disable 3"}));
+        EXPECT_EQ(model_.Settings().*sw.File, "sub\\f.exe");
+        EXPECT_EQ(model_.Settings().*sw.Flag, 1);
+        EXPECT_EQ(model_.GuidanceText(), text);
+    }
+}
+
+TEST_F(FormModelTest, TogglesUnlockTheirGroups) {
+    StartWithTarget();
+    view_.controls.TryForce = 1;
+    model_.ForceClicked();
+    view_.controls.UseSecondary = 1;
+    model_.SecondaryClicked();
+    view_.controls.UseSplash = 1;
+    model_.SplashClicked();
+    for (int id : {Program1Caption, Program1Box, Program2Caption, Program2Box, SecondaryBox, SecondaryButton,
+                   OrderList, PromptList, SplashBox, SecondsBox, SplashButton}) {
+        EXPECT_TRUE(model_.IsEnabled(id)) << id;
+    }
+    view_.calls.clear();
+    view_.controls.TryForce = 0;
+    model_.ForceClicked();
+    EXPECT_EQ(view_.calls, Disabled({3}) + Calls{"Read"} + Disabled({1026, 1007, 1027, 1008}));
+}
+
+TEST_F(FormModelTest, HelpShowsTheTopicAndChangesNothingElse) {
+    FullSetupAndCreate();
+    const ProjectSettings before = model_.Settings();
+    model_.HelpPressed(IDC_HELP_HIDE);
+    EXPECT_EQ(view_.calls, (Calls{"Refresh", "Repaint"}));
+    EXPECT_EQ(model_.GuidanceTitle(), "Hide Plivora");
+    EXPECT_EQ(view_.label, catalogue_.TopicFor(IDC_HELP_HIDE)->Text);
+    EXPECT_EQ(model_.Settings(), before);
+
+    view_.calls.clear();
+    model_.HelpPressed(IDC_TEST_BUTTON);
+    EXPECT_TRUE(view_.calls.empty());
+    EXPECT_EQ(model_.GuidanceTitle(), "Hide Plivora");
+
+    // A message brings the default title back.
+    model_.ShowMessage(MsgCopyFailed, "C:\\Tools\\");
+    EXPECT_EQ(model_.GuidanceTitle(), "Plivora Assistant");
+    EXPECT_EQ(model_.GuidanceText(), catalogue_.MessageText(MsgCopyFailed, "C:\\Tools\\"));
+}
+
+TEST_F(FormModelTest, EventsRaisedByARefreshAreDropped) {
+    FullSetupAndCreate();
+    view_.duringRefresh = [this] {
+        view_.controls.ForceProgram2 = "typed";
+        model_.TextChanged();
+        model_.SwitchClicked();
+        model_.ForceClicked();
+    };
+    model_.HelpPressed(IDC_HELP_FORCE);
+    EXPECT_TRUE(model_.IsEnabled(TestButton));
+    EXPECT_EQ(model_.Settings().ForceProgram2, "");
+    view_.duringRefresh = nullptr;
+    model_.TextChanged();
+    EXPECT_FALSE(model_.IsEnabled(TestButton));
+}
+
+TEST_F(FormModelTest, NoTargetStageTouchesNoSetting) {
+    FullSetupAndCreate();
+    const ProjectSettings before = model_.Settings();
+    model_.ApplyStage(FormStage::StageNoTarget);
+    EXPECT_EQ(view_.calls, NoTargetStage);
+    EXPECT_EQ(model_.Settings(), before);
+}
+
+// Test runs the entries of the last Create, so every change of a setting disables it.
+// Create stays usable exactly while there is a target.
+TEST_F(FormModelTest, TestStaysEnabledOnlyWhileNoSettingChanges) {
+    using Event = std::function<void(FormModel&, RecordingView&)>;
+    struct Case {
+        const char* Name;
+        Event Run;
+        bool TestEnabled;
+    };
+    const std::string in = In("f.exe");
+    const Case cases[] = {
+        {"B1", [](FormModel& m, RecordingView&) { m.BaseFolderChosen("C:\\Other"); }, false},
+        {"B2", [](FormModel& m, RecordingView&) { m.BaseFolderCancelled(); }, false},
+        {"T cancelled", [](FormModel& m, RecordingView&) { m.TargetCancelled(); }, true},
+        {"T outside", [](FormModel& m, RecordingView&) { m.TargetChosen("D:\\a", {"D:\\a"}); }, false},
+        {"T accepted", [&](FormModel& m, RecordingView&) { m.TargetChosen(in, {in}); }, false},
+        {"I cancelled", [](FormModel& m, RecordingView&) { m.IconCancelled(); }, true},
+        {"I wrong extension", [&](FormModel& m, RecordingView&) { m.IconChosen(in + ".bmp", "bmp"); }, true},
+        {"I outside", [](FormModel& m, RecordingView&) { m.IconChosen("D:\\a.ico", "ico"); }, false},
+        {"I accepted", [&](FormModel& m, RecordingView&) { m.IconChosen(in, "exe"); }, false},
+        {"P cancelled", [](FormModel& m, RecordingView&) { m.SecondaryCancelled(); }, true},
+        {"P outside", [](FormModel& m, RecordingView&) { m.SecondaryChosen("D:\\a.exe"); }, false},
+        {"P accepted", [&](FormModel& m, RecordingView&) { m.SecondaryChosen(in); }, false},
+        {"L cancelled", [](FormModel& m, RecordingView&) { m.SplashCancelled(); }, true},
+        {"L outside", [](FormModel& m, RecordingView&) { m.SplashChosen("D:\\a.bmp"); }, false},
+        {"L accepted", [&](FormModel& m, RecordingView&) { m.SplashChosen(in); }, false},
+        {"G1",
+         [](FormModel& m, RecordingView& v) {
+             v.controls.TryForce = 0;
+             m.ForceClicked();
+         },
+         false},
+        {"G2",
+         [](FormModel& m, RecordingView& v) {
+             v.controls.UseSecondary = 0;
+             m.SecondaryClicked();
+         },
+         false},
+        {"G3",
+         [](FormModel& m, RecordingView& v) {
+             v.controls.UseSplash = 0;
+             m.SplashClicked();
+         },
+         false},
+        {"G4 verbose",
+         [](FormModel& m, RecordingView& v) {
+             v.controls.Verbose = 1;
+             m.SwitchClicked();
+         },
+         false},
+        {"G4 noreg",
+         [](FormModel& m, RecordingView& v) {
+             v.controls.NoRegistryLookup = 1;
+             m.SwitchClicked();
+         },
+         false},
+        {"G4 hide",
+         [](FormModel& m, RecordingView& v) {
+             v.controls.HideDialog = 1;
+             m.SwitchClicked();
+         },
+         false},
+        {"G5 program 1",
+         [](FormModel& m, RecordingView& v) {
+             v.controls.ForceProgram1 += "x";
+             m.TextChanged();
+         },
+         false},
+        {"G5 seconds",
+         [](FormModel& m, RecordingView& v) {
+             v.controls.SplashSeconds = "9";
+             m.TextChanged();
+         },
+         false},
+        {"list", [](FormModel& m, RecordingView&) { m.ListSelectionChanged(); }, true},
+        {"H", [](FormModel& m, RecordingView&) { m.HelpPressed(IDC_HELP_SECONDARY_PARAMS); }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        FullSetupAndCreate();
+        ASSERT_TRUE(model_.IsEnabled(TestButton));
+        c.Run(model_, view_);
+        EXPECT_EQ(model_.IsEnabled(TestButton), c.TestEnabled);
+        EXPECT_EQ(model_.IsEnabled(CreateButton), !model_.Settings().TargetFiles.empty());
+    }
+}
+
+}  // namespace
+}  // namespace plivora
