@@ -1,0 +1,18 @@
+// The form's two deploy commands: Create lays out the disc's autorun.inf and launcher,
+// Test runs the deployed launcher as the disc will.
+#pragma once
+
+#include "form_model.h"
+#include "platform_operations.h"
+
+namespace plivora {
+
+// The value the launcher leaves under the key named by its arguments.
+inline constexpr const char* LauncherStateValue = "DontAsk";
+
+// secondaryOrder and secondaryPrompt: the two lists' positions at this moment.
+void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, int secondaryPrompt);
+
+void Test(const FormModel& form, PlatformOperations& platform);
+
+}  // namespace plivora

@@ -1,0 +1,26 @@
+// Removes one value of a registry key, or a key with everything below it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <windows.h>
+
+namespace plivora {
+
+class RegistryCleaner {
+public:
+    // The root key is borrowed, never closed here.
+    explicit RegistryCleaner(HKEY root) : root_(root) {}
+
+    // With a value name, deletes that value and nothing else; without one, deletes the key
+    // and its whole tree, deepest keys first. False when anything fails, and then a tree may
+    // be left partly removed. A path that names no key below the root is refused.
+    bool RemoveEntry(const std::string& subkey,
+                     const std::optional<std::string>& valueName = std::nullopt) const;
+
+private:
+    HKEY root_;
+};
+
+}  // namespace plivora

@@ -1,0 +1,116 @@
+#include "win32_platform_operations.h"
+
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "project_settings.h"
+#include "registry_cleaner.h"
+#include "win32_handles.h"
+
+namespace plivora {
+
+namespace {
+
+// The folder part of a path, with its separator; "." when there is none.
+std::string FolderOf(const std::string& path) {
+    const std::size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? std::string(".\\") : path.substr(0, cut + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const std::size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+bool WithinPathLimit(const std::string& path) { return path.size() < MAX_PATH; }
+
+// The shell's file lists: each name ends in a NUL and the list in one more.
+std::vector<char> ShellFileList(const std::string& path) {
+    std::vector<char> list(path.begin(), path.end());
+    list.push_back('\0');
+    list.push_back('\0');
+    return list;
+}
+
+// Deletes the file when it goes out of scope, unless it was kept.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
+    ~TemporaryFile() {
+        if (!path_.empty()) DeleteFileA(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::string& Path() const { return path_; }
+    void Keep() { path_.clear(); }
+
+private:
+    std::string path_;
+};
+
+bool WriteWholeFile(const std::string& path, const std::string& text) {
+    UniqueFile file(std::fopen(path.c_str(), "wt"));
+    if (!file) return false;
+    if (std::fwrite(text.data(), 1, text.size(), file.Get()) != text.size()) return false;
+    return file.Close();
+}
+
+}  // namespace
+
+void Win32PlatformOperations::ShowWaitCursor() { SetCursor(LoadCursor(nullptr, IDC_WAIT)); }
+
+void Win32PlatformOperations::ShowArrowCursor() { SetCursor(LoadCursor(nullptr, IDC_ARROW)); }
+
+bool Win32PlatformOperations::WriteTextFile(const std::string& path, const std::string& text) {
+    // A read-only file stays as it is, as an open for writing would fail on it.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    // Written beside the file and swapped in only when complete, so a failure never
+    // truncates what was there.
+    const std::string folder = FolderOf(path);
+    if (folder.size() > MAX_PATH - 14) return false;  // GetTempFileName's own limit
+    char temporaryPath[MAX_PATH] = {};
+    if (GetTempFileNameA(folder.c_str(), "pla", 0, temporaryPath) == 0) return false;
+    TemporaryFile temporary(temporaryPath);
+    if (!WriteWholeFile(temporary.Path(), text)) return false;
+    if (!MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return false;
+    temporary.Keep();
+    return true;
+}
+
+bool Win32PlatformOperations::CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) {
+    // The shell copies in fixed buffers of MAX_PATH; refuse what would not fit.
+    const std::string target = BaseFolderWithSeparator(folder) + FileNameOf(sourceFile);
+    if (!WithinPathLimit(sourceFile) || !WithinPathLimit(target)) return false;
+
+    std::vector<char> from = ShellFileList(sourceFile);
+    std::vector<char> to = ShellFileList(folder);
+    SHFILEOPSTRUCTA operation{};
+    operation.hwnd = owner_;
+    operation.wFunc = FO_COPY;
+    operation.pFrom = from.data();
+    operation.pTo = to.data();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
+    return SHFileOperationA(&operation) == 0;
+}
+
+void Win32PlatformOperations::NotifyFolderChanged(const std::string& folder) {
+    SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHA | SHCNF_FLUSH, folder.c_str(), nullptr);
+}
+
+bool Win32PlatformOperations::RemoveClassesRootValue(const std::string& subkey,
+                                                     const std::string& valueName) {
+    return RegistryCleaner(HKEY_CLASSES_ROOT).RemoveEntry(subkey, valueName);
+}
+
+void Win32PlatformOperations::Launch(const std::string& program, const std::string& arguments,
+                                     const std::string& folder) {
+    ShellExecuteA(nullptr, "open", program.c_str(), arguments.c_str(), folder.c_str(), SW_SHOW);
+}
+
+}  // namespace plivora

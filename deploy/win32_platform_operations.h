@@ -1,0 +1,28 @@
+// The platform operations of Create and Test on Win32: shell copy and notification,
+// the registry under HKEY_CLASSES_ROOT, cursors, file writing and launching.
+#pragma once
+
+#include <windows.h>
+
+#include "platform_operations.h"
+
+namespace plivora {
+
+class Win32PlatformOperations final : public PlatformOperations {
+public:
+    // owner: the window the shell's copy progress belongs to; may be null.
+    explicit Win32PlatformOperations(HWND owner = nullptr) : owner_(owner) {}
+
+    void ShowWaitCursor() override;
+    void ShowArrowCursor() override;
+    bool WriteTextFile(const std::string& path, const std::string& text) override;
+    bool CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) override;
+    void NotifyFolderChanged(const std::string& folder) override;
+    bool RemoveClassesRootValue(const std::string& subkey, const std::string& valueName) override;
+    void Launch(const std::string& program, const std::string& arguments, const std::string& folder) override;
+
+private:
+    HWND owner_;
+};
+
+}  // namespace plivora

@@ -1,0 +1,225 @@
+// Create and Test against a recording platform: the order of every step, and what each
+// failure leaves behind.
+#include "deploy_commands.h"
+
+#include <set>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "recording_view.h"
+
+namespace plivora {
+namespace {
+
+using fakes::EventLog;
+using fakes::RecordingView;
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+class RecordingPlatform : public PlatformOperations {
+public:
+    explicit RecordingPlatform(EventLog& log) : log_(log) {}
+
+    void ShowWaitCursor() override { log_.push_back("wait"); }
+    void ShowArrowCursor() override { log_.push_back("arrow"); }
+    bool WriteTextFile(const std::string& path, const std::string& text) override {
+        log_.push_back("write " + path);
+        WrittenText = text;
+        return WriteSucceeds;
+    }
+    bool CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) override {
+        log_.push_back("copy " + sourceFile + " -> " + folder);
+        return MissingFiles.count(sourceFile) == 0;
+    }
+    void NotifyFolderChanged(const std::string& folder) override { log_.push_back("notify " + folder); }
+    bool RemoveClassesRootValue(const std::string& subkey, const std::string& valueName) override {
+        log_.push_back("unregister [" + subkey + "] " + valueName);
+        return false;
+    }
+    void Launch(const std::string& program, const std::string& arguments,
+                const std::string& folder) override {
+        log_.push_back("launch " + program + " [" + arguments + "] in " + folder);
+    }
+
+    bool WriteSucceeds = true;
+    std::set<std::string> MissingFiles;
+    std::string WrittenText;
+
+private:
+    EventLog& log_;
+};
+
+const char* const ProgramFolder = "C:\\Tools\\Assistant\\";
+const char* const Backup = "C:\\Tools\\Assistant\\\\Backup\\Plivora.exe";
+const char* const WorkingCopy = "C:\\Tools\\Assistant\\\\Plivora.exe";
+
+class CreateTest : public ::testing::Test {
+protected:
+    CreateTest() {
+        form.SetFolders("C:\\Start", ProgramFolder);
+        form.Settings().BaseFolder = "D:\\Disc";
+        form.Settings().TargetFiles = "index.html";
+        form.Settings().Verbose = 1;
+        // Whatever the panel shows before Create, a successful Create leaves it.
+        form.HelpPressed(IDC_HELP_ICON);
+        form.SetEnabled(TestButton, false);
+        log.clear();
+    }
+
+    std::string Message(GuidanceMessage message, const std::string& insert = {}) const {
+        return catalogue.MessageText(message, insert);
+    }
+
+    EventLog log;
+    RecordingView view{log};
+    BuiltInTexts texts;
+    GuidanceCatalogue catalogue{texts};
+    FormModel form{view, catalogue};
+    RecordingPlatform platform{log};
+};
+
+TEST_F(CreateTest, SuccessRunsEveryStepInOrderAndLeavesThePanel) {
+    const std::string titleBefore = form.GuidanceTitle();
+    const std::string textBefore = form.GuidanceText();
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_THAT(log, ElementsAre("wait", "write D:\\Disc\\autorun.inf",
+                                 std::string("copy ") + Backup + " -> " + ProgramFolder,
+                                 std::string("notify ") + ProgramFolder,
+                                 std::string("copy ") + WorkingCopy + " -> D:\\Disc\\", "notify D:\\Disc\\",
+                                 "unregister [\"index.html\" /verbose ] DontAsk", "arrow", "enable 3 on"));
+    EXPECT_EQ(platform.WrittenText,
+              "[autorun]\nopen=Plivora.exe \"index.html\" /verbose \nicon=Plivora.exe\n");
+    EXPECT_EQ(form.OpenEntry(), "open=Plivora.exe \"index.html\" /verbose ");
+    EXPECT_EQ(form.IconEntry(), "icon=Plivora.exe");
+    EXPECT_TRUE(form.IsEnabled(TestButton));
+    EXPECT_EQ(form.GuidanceTitle(), titleBefore);
+    EXPECT_EQ(form.GuidanceText(), textBefore);
+}
+
+TEST_F(CreateTest, FailedWriteStopsBeforeAnyCopyAndKeepsTestAsItWas) {
+    platform.WriteSucceeds = false;
+    for (const bool testEnabled : {false, true}) {
+        form.SetEnabled(TestButton, testEnabled);
+        log.clear();
+
+        Create(form, platform, 0, 0);
+
+        EXPECT_THAT(log, ElementsAre("wait", "write D:\\Disc\\autorun.inf", "arrow", "refresh", "repaint"));
+        EXPECT_EQ(form.IsEnabled(TestButton), testEnabled);
+        EXPECT_EQ(form.GuidanceTitle(), "Plivora Assistant");
+        EXPECT_EQ(form.GuidanceText(), Message(MsgWriteFailed));
+        EXPECT_EQ(view.RefreshedText, Message(MsgWriteFailed));
+        // The entries are composed all the same.
+        EXPECT_EQ(form.OpenEntry(), "open=Plivora.exe \"index.html\" /verbose ");
+    }
+}
+
+TEST_F(CreateTest, EmptyBaseFolderFailsAsAWriteWithoutTouchingTheDriveRoot) {
+    form.Settings().BaseFolder.clear();
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_THAT(log, ElementsAre("wait", "arrow", "refresh", "repaint"));
+    EXPECT_EQ(form.GuidanceText(), Message(MsgWriteFailed));
+    EXPECT_FALSE(form.IsEnabled(TestButton));
+}
+
+TEST_F(CreateTest, MissingBackupGoesUnreported) {
+    const std::string textBefore = form.GuidanceText();
+    platform.MissingFiles = {Backup};
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_THAT(log, Contains(std::string("copy ") + WorkingCopy + " -> D:\\Disc\\"));
+    EXPECT_THAT(log, Not(Contains("refresh")));
+    EXPECT_EQ(form.GuidanceText(), textBefore);
+    EXPECT_TRUE(form.IsEnabled(TestButton));
+}
+
+TEST_F(CreateTest, FailedDeployNamesTheProgramFolderAndCarriesOn) {
+    // Neither launcher file is there.
+    platform.MissingFiles = {Backup, WorkingCopy};
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_THAT(log, ElementsAre("wait", "write D:\\Disc\\autorun.inf",
+                                 std::string("copy ") + Backup + " -> " + ProgramFolder,
+                                 std::string("notify ") + ProgramFolder,
+                                 std::string("copy ") + WorkingCopy + " -> D:\\Disc\\", "notify D:\\Disc\\",
+                                 "refresh", "repaint", "unregister [\"index.html\" /verbose ] DontAsk",
+                                 "arrow", "enable 3 on"));
+    EXPECT_EQ(form.GuidanceTitle(), "Plivora Assistant");
+    EXPECT_EQ(form.GuidanceText(), Message(MsgCopyFailed, ProgramFolder));
+    EXPECT_THAT(form.GuidanceText(), HasSubstr("exists in C:\\Tools\\Assistant\\."));
+    EXPECT_TRUE(form.IsEnabled(TestButton));
+}
+
+TEST_F(CreateTest, BaseFolderGetsOneSeparatorForFileAndCopy) {
+    struct Case {
+        const char* baseFolder;
+        const char* infPath;
+        const char* copyFolder;
+    };
+    for (const Case& c :
+         {Case{"D:\\Disc", "D:\\Disc\\autorun.inf", "D:\\Disc\\"}, Case{"D:\\", "D:\\autorun.inf", "D:\\"},
+          Case{"D:\\Disc/", "D:\\Disc/autorun.inf", "D:\\Disc/"}}) {
+        SCOPED_TRACE(c.baseFolder);
+        form.Settings().BaseFolder = c.baseFolder;
+        log.clear();
+
+        Create(form, platform, 0, 0);
+
+        ASSERT_EQ(log.size(), 9u);
+        EXPECT_EQ(log[1], std::string("write ") + c.infPath);
+        EXPECT_EQ(log[4], std::string("copy ") + WorkingCopy + " -> " + c.copyFolder);
+        EXPECT_EQ(log[5], std::string("notify ") + c.copyFolder);
+    }
+}
+
+TEST_F(CreateTest, ListPositionsReachTheEntryAndTheRegistryKey) {
+    ProjectSettings& settings = form.Settings();
+    settings.Verbose = 0;
+    settings.UseSecondary = 1;
+    settings.SecondaryProgram = "setup.exe";
+    settings.IconFile = "logo.ico";
+
+    Create(form, platform, 1, 2);
+
+    EXPECT_EQ(platform.WrittenText,
+              "[autorun]\nopen=Plivora.exe \"index.html\" /secProg \"setup.exe$1$2\" \n"
+              "icon=logo.ico\n");
+    EXPECT_EQ(log[6], "unregister [\"index.html\" /secProg \"setup.exe$1$2\" ] DontAsk");
+}
+
+TEST_F(CreateTest, ZeroSplashDurationBecomesFiveAndShowsAtTheNextRefresh) {
+    ProjectSettings& settings = form.Settings();
+    settings.UseSplash = 1;
+    settings.SplashFile = "splash.bmp";
+    settings.SplashSeconds = "0";
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_THAT(platform.WrittenText, HasSubstr("/splash \"splash.bmp$5\" "));
+    EXPECT_EQ(settings.SplashSeconds, "5");
+    form.RefreshControls();
+    EXPECT_EQ(view.RefreshedSettings.SplashSeconds, "5");
+}
+
+TEST_F(CreateTest, TestRunsTheLastCreatedEntriesFromTheBaseFolder) {
+    Create(form, platform, 0, 0);
+    form.Settings().TargetFiles = "other.html";  // not created yet
+    log.clear();
+
+    plivora::Test(form, platform);  // qualified: the fixture inherits a class named Test
+
+    EXPECT_THAT(log, ElementsAre("launch Plivora.exe [\"index.html\" /verbose ] in D:\\Disc"));
+    EXPECT_TRUE(form.IsEnabled(TestButton));
+}
+
+}  // namespace
+}  // namespace plivora

@@ -1,0 +1,191 @@
+// Create with the real Win32 operations under Wine: real folders, files and registry.
+#include <algorithm>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "deploy_commands.h"
+#include "recording_view.h"
+#include "win32_platform_operations.h"
+#include "win32_test_support.h"
+
+namespace plivora {
+namespace {
+
+using fakes::EventLog;
+using fakes::FileExists;
+using fakes::FolderEntries;
+using fakes::MakeFolder;
+using fakes::ReadBytes;
+using fakes::RecordingView;
+using fakes::ScratchKey;
+using fakes::SetStringValue;
+using fakes::TemporaryFolder;
+using fakes::ValueExists;
+using fakes::WriteBytes;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+const std::string Pristine = "pristine launcher " + std::string(4096, 'p');
+const std::string Stale = "stale working copy";
+
+class Win32CreateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(MakeFolder(scratch / "Program"));
+        ASSERT_TRUE(MakeFolder(scratch / "Program\\Backup"));
+        ASSERT_TRUE(MakeFolder(scratch / "Disc"));
+        ASSERT_TRUE(WriteBytes(backup, Pristine));
+        ASSERT_TRUE(WriteBytes(workingCopy, Stale));
+        // As captured at start-up: with its trailing backslash.
+        form.SetFolders(scratch.Path(), programFolder);
+        form.Settings().BaseFolder = baseFolder;
+        form.Settings().TargetFiles = target;
+        form.Settings().Verbose = 1;
+        form.SetEnabled(TestButton, false);
+    }
+
+    std::string Message(GuidanceMessage message, const std::string& insert = {}) const {
+        return catalogue.MessageText(message, insert);
+    }
+
+    TemporaryFolder scratch;
+    const std::string programFolder = scratch / "Program\\";
+    const std::string backup = scratch / "Program\\Backup\\Plivora.exe";
+    const std::string workingCopy = scratch / "Program\\Plivora.exe";
+    const std::string baseFolder = scratch / "Disc";
+    // Unique per process: Create clears a registry key named after it.
+    const std::string target = "disc-" + std::to_string(GetCurrentProcessId()) + ".html";
+    const std::string launchArguments = "\"" + target + "\" /verbose ";
+
+    EventLog log;
+    RecordingView view{log};
+    BuiltInTexts texts;
+    GuidanceCatalogue catalogue{texts};
+    FormModel form{view, catalogue};
+    Win32PlatformOperations platform;
+};
+
+TEST_F(Win32CreateTest, SuccessLaysOutTheBaseFolderAndEnablesTest) {
+    Create(form, platform, 0, 0);
+
+    EXPECT_EQ(ReadBytes(baseFolder + "\\autorun.inf"),
+              "[autorun]\r\nopen=Plivora.exe " + launchArguments + "\r\nicon=Plivora.exe\r\n");
+    EXPECT_EQ(ReadBytes(baseFolder + "\\Plivora.exe"), Pristine);
+    EXPECT_EQ(ReadBytes(workingCopy), Pristine) << "the working copy is refreshed from Backup";
+    EXPECT_THAT(FolderEntries(baseFolder), ElementsAre("Plivora.exe", "autorun.inf"));
+    EXPECT_TRUE(form.IsEnabled(TestButton));
+    EXPECT_EQ(form.GuidanceText(), "");
+}
+
+TEST_F(Win32CreateTest, SecondCreateOverwritesBothFilesWithoutAsking) {
+    Create(form, platform, 0, 0);
+    const std::string newLauncher = "new pristine launcher";
+    ASSERT_TRUE(WriteBytes(backup, newLauncher));
+    form.Settings().Verbose = 0;
+    form.Settings().IconFile = "logo.ico";
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_EQ(ReadBytes(baseFolder + "\\autorun.inf"),
+              "[autorun]\r\nopen=Plivora.exe \"" + target + "\" \r\nicon=logo.ico\r\n");
+    EXPECT_EQ(ReadBytes(baseFolder + "\\Plivora.exe"), newLauncher);
+    EXPECT_THAT(FolderEntries(baseFolder), ElementsAre("Plivora.exe", "autorun.inf"));
+    EXPECT_TRUE(form.IsEnabled(TestButton));
+}
+
+TEST_F(Win32CreateTest, MissingBaseFolderShowsWriteFailedAndCopiesNothing) {
+    const std::string missing = scratch / "Missing";
+    form.Settings().BaseFolder = missing;
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_EQ(form.GuidanceText(), Message(MsgWriteFailed));
+    EXPECT_EQ(ReadBytes(workingCopy), Stale) << "no copy at all";
+    EXPECT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(form.IsEnabled(TestButton));
+}
+
+TEST_F(Win32CreateTest, ReadOnlyAutorunIsKeptWhole) {
+    const std::string inf = baseFolder + "\\autorun.inf";
+    const std::string previous = "[autorun]\r\nopen=earlier.exe\r\n";
+    ASSERT_TRUE(WriteBytes(inf, previous));
+    ASSERT_TRUE(SetFileAttributesA(inf.c_str(), FILE_ATTRIBUTE_READONLY));
+    form.SetEnabled(TestButton, true);
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_EQ(form.GuidanceText(), Message(MsgWriteFailed));
+    EXPECT_EQ(ReadBytes(inf), previous);
+    EXPECT_THAT(FolderEntries(baseFolder), ElementsAre("autorun.inf")) << "no launcher, no temporary file";
+    EXPECT_EQ(ReadBytes(workingCopy), Stale);
+    EXPECT_TRUE(form.IsEnabled(TestButton)) << "Test keeps its state";
+}
+
+TEST_F(Win32CreateTest, MissingLauncherAndBackupStillWriteAutorunAndEnableTest) {
+    ASSERT_TRUE(DeleteFileA(backup.c_str()));
+    ASSERT_TRUE(DeleteFileA(workingCopy.c_str()));
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_TRUE(FileExists(baseFolder + "\\autorun.inf"));
+    EXPECT_FALSE(FileExists(baseFolder + "\\Plivora.exe"));
+    EXPECT_EQ(form.GuidanceText(), Message(MsgCopyFailed, programFolder));
+    EXPECT_THAT(form.GuidanceText(), HasSubstr(programFolder));
+    EXPECT_TRUE(form.IsEnabled(TestButton));
+}
+
+TEST_F(Win32CreateTest, MissingBackupDeploysTheWorkingCopySilently) {
+    ASSERT_TRUE(DeleteFileA(backup.c_str()));
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_EQ(ReadBytes(baseFolder + "\\Plivora.exe"), Stale);
+    EXPECT_EQ(form.GuidanceText(), "");
+    EXPECT_TRUE(form.IsEnabled(TestButton));
+}
+
+TEST_F(Win32CreateTest, RemovesDontAskUnderTheArgumentsKeyOnly) {
+    ScratchKey key(launchArguments);
+    ScratchKey withoutBlank(launchArguments.substr(0, launchArguments.size() - 1));
+    ASSERT_TRUE(SetStringValue(key.Name(), "DontAsk", "1"));
+    ASSERT_TRUE(SetStringValue(key.Name(), "Other", "kept"));
+    ASSERT_TRUE(SetStringValue(withoutBlank.Name(), "DontAsk", "1"));
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_FALSE(ValueExists(key.Name(), "DontAsk"));
+    EXPECT_TRUE(ValueExists(key.Name(), "Other"));
+    EXPECT_TRUE(ValueExists(withoutBlank.Name(), "DontAsk")) << "the trailing blank is part of the name";
+}
+
+TEST_F(Win32CreateTest, ProgramFolderPastThePathLimitFailsTheCopyCleanly) {
+    const std::string overlong = scratch / (std::string(MAX_PATH, 'x') + "\\");
+    form.SetFolders(scratch.Path(), overlong);
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_TRUE(FileExists(baseFolder + "\\autorun.inf"));
+    EXPECT_FALSE(FileExists(baseFolder + "\\Plivora.exe"));
+    EXPECT_EQ(form.GuidanceText(), Message(MsgCopyFailed, overlong));
+    EXPECT_TRUE(form.IsEnabled(TestButton));
+}
+
+TEST_F(Win32CreateTest, CopyRefusesATargetPathPastTheLimit) {
+    // Source and folder both exist within the limit; the copied file's path would not.
+    const std::string source = scratch / "launcher-with-a-rather-long-file-name.exe";
+    ASSERT_TRUE(WriteBytes(source, Pristine));
+    std::string deep = scratch.Path();
+    while (deep.size() < 230) {
+        deep += "\\" + std::string(std::min<std::size_t>(40, 230 - deep.size()), 'd');
+        ASSERT_TRUE(MakeFolder(deep)) << deep.size();
+    }
+    ASSERT_GE(deep.size() + source.size() - scratch.Path().size(), static_cast<std::size_t>(MAX_PATH));
+
+    EXPECT_FALSE(platform.CopyFileIntoFolder(source, deep));
+    EXPECT_TRUE(FolderEntries(deep).empty());
+    EXPECT_TRUE(platform.CopyFileIntoFolder(source, baseFolder)) << "the same file copies to a short path";
+}
+
+}  // namespace
+}  // namespace plivora

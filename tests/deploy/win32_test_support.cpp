@@ -1,0 +1,134 @@
+#include "win32_test_support.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include <shlwapi.h>
+
+#include "win32_handles.h"
+
+namespace plivora::fakes {
+
+namespace {
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + "\\" + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+TemporaryFolder::TemporaryFolder() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    static unsigned counter = 0;
+    for (;;) {
+        path_ = std::string(base) + "plivora-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++counter);
+        if (CreateDirectoryA(path_.c_str(), nullptr)) break;
+    }
+    path_ = LongPath(path_);
+}
+
+TemporaryFolder::~TemporaryFolder() { RemoveTree(path_); }
+
+bool MakeFolder(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != 0; }
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+    UniqueFile file(std::fopen(path.c_str(), "wb"));
+    if (!file) return false;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.Get()) != bytes.size()) return false;
+    return file.Close();
+}
+
+std::optional<std::string> ReadBytes(const std::string& path) {
+    UniqueFile file(std::fopen(path.c_str(), "rb"));
+    if (!file) return std::nullopt;
+    std::string bytes;
+    char chunk[4096];
+    std::size_t count;
+    while ((count = std::fread(chunk, 1, sizeof chunk, file.Get())) > 0) bytes.append(chunk, count);
+    return bytes;
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ModuleFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+std::string LongPath(const std::string& path) {
+    char full[MAX_PATH] = {};
+    if (GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr) == 0) return path;
+    char longer[MAX_PATH] = {};
+    if (GetLongPathNameA(full, longer, MAX_PATH) == 0) return full;
+    return longer;
+}
+
+ScratchKey::ScratchKey(std::string name) : name_(std::move(name)) {
+    SHDeleteKeyA(HKEY_CLASSES_ROOT, name_.c_str());
+}
+
+ScratchKey::~ScratchKey() { SHDeleteKeyA(HKEY_CLASSES_ROOT, name_.c_str()); }
+
+bool CreateKey(const std::string& path, HKEY root) {
+    UniqueRegKey key;
+    return RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Receive(), nullptr) ==
+           ERROR_SUCCESS;
+}
+
+bool SetStringValue(const std::string& keyPath, const std::string& name, const std::string& data, HKEY root) {
+    UniqueRegKey key;
+    if (RegCreateKeyExA(root, keyPath.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, key.Receive(), nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    return RegSetValueExA(key.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool KeyExists(const std::string& path, HKEY root) {
+    UniqueRegKey key;
+    return RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
+}
+
+bool ValueExists(const std::string& keyPath, const std::string& name, HKEY root) {
+    UniqueRegKey key;
+    if (RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) return false;
+    return RegQueryValueExA(key.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+}  // namespace plivora::fakes
