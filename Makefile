@@ -6,7 +6,7 @@ WIN64 := build/win64
 ASAN := build/asan
 MINGW = -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=tools/toolchain-$(1)-mingw.cmake
 
-.PHONY: all setup host win win64 test test-host test-win sanitize bench clean
+.PHONY: all setup host win win64 test test-host test-win sanitize bench bench-win run screenshot clean
 
 all: host win
 
@@ -52,6 +52,19 @@ sanitize: setup $(ASAN)/CMakeCache.txt
 
 bench: host
 	$(HOST)/bench/plivora_bench
+
+# Create against the floor of plain file calls, under Wine.
+bench-win: win
+	@if tools/can-run-win32.sh; then d=$(WIN) a=win32; else $(MAKE) --no-print-directory win64 >/dev/null; d=$(WIN64) a=win64; fi; \
+	  tools/with-wine.sh $$d $$a cmake --build $$d --target bench-win
+
+# Builds the program and starts it from its distribution folder under Wine.
+run: setup
+	tools/run.sh
+
+# A picture of the form, for the README.
+screenshot: setup
+	tools/screenshot.sh docs/form.png
 
 clean:
 	rm -rf build

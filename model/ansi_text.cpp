@@ -18,4 +18,12 @@ bool EndsWithSeparator(const std::string& text) {
     return last < text.size() && last + 1 == text.size() && IsSeparator(text[last]);
 }
 
+std::string FolderOf(const std::string& path) {
+    std::mblen(nullptr, 0);
+    std::size_t end = 0;
+    for (std::size_t at = 0; at < path.size(); at += CharLengthAt(path, at))
+        if (path[at] == '\\') end = at + 1;
+    return path.substr(0, end);
+}
+
 }  // namespace plivora

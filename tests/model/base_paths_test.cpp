@@ -1,5 +1,7 @@
 #include "base_paths.h"
 
+#include "ansi_text.h"
+
 #include <gtest/gtest.h>
 
 namespace plivora {
@@ -60,6 +62,12 @@ TEST(FileExtensionTest, TextAfterTheLastDotOfTheName) {
     EXPECT_EQ(FileExtension("logo.exe"), "exe");
 }
 
+TEST(FolderOfTest, KeepsTheLastBackslash) {
+    EXPECT_EQ(FolderOf("C:\\Tools\\x.exe"), "C:\\Tools\\");
+    EXPECT_EQ(FolderOf("C:\\x.exe"), "C:\\");
+    EXPECT_EQ(FolderOf("x.exe"), "");
+}
+
 }  // namespace
 }  // namespace plivora
 
@@ -89,6 +97,7 @@ TEST_F(DoubleByteCodePageTest, TrailByteIsNoSeparator) {
     EXPECT_TRUE(IsInsideBase(base_ + "\\a.htm", base_));
     EXPECT_EQ(InfFilePath(base_), base_ + "\\autorun.inf");
     EXPECT_EQ(FileExtension("C:\\a.\x95\x5C" "exe"), "\x95\x5C" "exe");
+    EXPECT_EQ(FolderOf(base_ + "\\\x95\x5C.exe"), base_ + "\\");
 }
 
 }  // namespace

@@ -1,0 +1,196 @@
+// The real form from the real resources, driven by messages with the pickers answered
+// by the test.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "control_ids.h"
+#include "form_test_support.h"
+#include "guidance.h"
+#include "guidance_strings.h"
+#include "program_folders.h"
+#include "win32_test_support.h"
+
+namespace plivora {
+namespace {
+
+using fakes::FakePickers;
+using fakes::FormDriver;
+using IdSet = std::set<int>;
+
+const IdSet AtStart = {IDC_BASE_FOLDER_BOX, IDC_BASE_FOLDER_BUTTON, IDC_EXIT_BUTTON, IDC_GUIDANCE_LABEL};
+
+IdSet Plus(IdSet set, std::initializer_list<int> more) {
+    set.insert(more);
+    return set;
+}
+
+std::string Message(GuidanceMessage message, const std::string& insert = {}) {
+    BuiltInTexts texts;
+    return GuidanceCatalogue(texts).MessageText(message, insert);
+}
+
+class AssistantFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The form's launcher lives beside this program, as in the distribution folder.
+        programFolder_ = ProgramFolder();
+        ASSERT_TRUE(fakes::FileExists(programFolder_ + "Backup\\Plivora.exe"));
+        ASSERT_TRUE(fakes::WriteBytes(base_ / "index.html", "<html></html>"));
+    }
+
+    fakes::TemporaryFolder base_;
+    FakePickers pickers_;
+    std::string programFolder_;
+};
+
+TEST_F(AssistantFormTest, TypicalUseFromFolderToTest) {
+    FormDriver form(pickers_);
+    EXPECT_EQ(form.EnabledControls(), AtStart);
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgWelcome));
+    EXPECT_EQ(form.Text(IDC_SECONDS_BOX), "5");
+    EXPECT_EQ(form.Text(IDC_BASE_FOLDER_BOX), "");
+
+    pickers_.Folder = base_.Path();
+    form.Click(IDC_BASE_FOLDER_BUTTON);
+    const IdSet folderChosen = Plus(AtStart, {IDC_TARGET_CAPTION, IDC_TARGET_BOX, IDC_TARGET_BUTTON});
+    EXPECT_EQ(form.EnabledControls(), folderChosen);
+    EXPECT_EQ(form.Text(IDC_BASE_FOLDER_BOX), base_.Path());
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgBaseFolderChosen));
+
+    pickers_.Targets = FakePickers::File(base_ / "index.html", "html");
+    form.Click(IDC_TARGET_BUTTON);
+    EXPECT_EQ(pickers_.LastInitialFolder, base_.Path());
+    const IdSet targetChosen =
+        Plus(folderChosen, {IDC_ICON_CAPTION, IDC_ICON_PREVIEW, IDC_ICON_BOX, IDC_ICON_BUTTON, IDC_VERBOSE_CHECK,
+                            IDC_NO_REGISTRY_CHECK, IDC_HIDE_CHECK, IDC_FORCE_CHECK, IDC_SECONDARY_CHECK,
+                            IDC_SPLASH_CHECK, IDC_CREATE_BUTTON});
+    EXPECT_EQ(form.EnabledControls(), targetChosen);
+    EXPECT_EQ(form.Text(IDC_TARGET_BOX), "index.html");
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgTargetChosen));
+
+    form.Click(IDC_VERBOSE_CHECK);
+    EXPECT_TRUE(form.Checked(IDC_VERBOSE_CHECK));
+    EXPECT_EQ(form.EnabledControls(), targetChosen);
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgTargetChosen));
+
+    form.Click(IDC_CREATE_BUTTON);
+    EXPECT_EQ(form.EnabledControls(), Plus(targetChosen, {IDC_TEST_BUTTON}));
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgTargetChosen));
+    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"),
+              "[autorun]\r\nopen=Plivora.exe \"index.html\" /verbose \r\nicon=Plivora.exe\r\n");
+    EXPECT_EQ(fakes::ReadBytes(base_ / "Plivora.exe"), fakes::ReadBytes(programFolder_ + "Backup\\Plivora.exe"));
+
+    form.Click(IDC_TEST_BUTTON);
+    ASSERT_TRUE(fakes::WaitFor([&] { return fakes::FileExists(base_ / "launch_record.txt"); }));
+    const std::string record = fakes::ReadBytes(base_ / "launch_record.txt").value_or("");
+    EXPECT_EQ(record.substr(0, record.find('\n')), "\"index.html\" /verbose ");
+    EXPECT_NE(record.find("\n" + fakes::LongPath(base_.Path()) + "\n"), std::string::npos) << record;
+    EXPECT_EQ(form.EnabledControls(), Plus(targetChosen, {IDC_TEST_BUTTON}));
+}
+
+TEST_F(AssistantFormTest, HelpButtonsShowTheirTopicWithoutTouchingTest) {
+    FormDriver form(pickers_);
+    form.Click(IDC_HELP_HIDE);
+    EXPECT_EQ(form.Form().Model().GuidanceTitle(), "Hide Plivora");
+    BuiltInTexts texts;
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), GuidanceCatalogue(texts).TopicFor(IDC_HELP_HIDE)->Text);
+    EXPECT_EQ(form.EnabledControls(), AtStart);
+}
+
+TEST_F(AssistantFormTest, EditsAndListsFollowTheirRules) {
+    FormDriver form(pickers_);
+    pickers_.Folder = base_.Path();
+    form.Click(IDC_BASE_FOLDER_BUTTON);
+    pickers_.Targets = FakePickers::File(base_ / "index.html");
+    form.Click(IDC_TARGET_BUTTON);
+    form.Click(IDC_FORCE_CHECK);
+    EXPECT_TRUE(form.Enabled(IDC_PROGRAM1_BOX) && form.Enabled(IDC_PROGRAM2_CAPTION));
+    form.TypeText(IDC_PROGRAM1_BOX, "iexplore.exe -k");
+    form.Click(IDC_SECONDARY_CHECK);
+    EXPECT_TRUE(form.Enabled(IDC_ORDER_LIST) && form.Enabled(IDC_SECONDARY_BUTTON));
+    ASSERT_TRUE(fakes::WriteBytes(base_ / "setup.exe", "MZ"));
+    pickers_.Secondary = FakePickers::File(base_ / "setup.exe");
+    form.Click(IDC_SECONDARY_BUTTON);
+    EXPECT_EQ(form.Text(IDC_SECONDARY_BOX), "setup.exe");
+    form.Click(IDC_SPLASH_CHECK);
+    form.TypeText(IDC_SECONDS_BOX, "0");
+    form.Click(IDC_CREATE_BUTTON);
+    ASSERT_TRUE(form.Enabled(IDC_TEST_BUTTON));
+    // The duration read as zero was stored back as 5, and the next refresh shows it.
+    EXPECT_EQ(form.Form().Model().Settings().SplashSeconds, "5");
+
+    form.SelectListEntry(IDC_ORDER_LIST, 1);
+    form.SelectListEntry(IDC_PROMPT_LIST, 3);
+    EXPECT_TRUE(form.Enabled(IDC_TEST_BUTTON)) << "a list selection keeps Test";
+    form.Click(IDC_CREATE_BUTTON);
+    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"),
+              "[autorun]\r\nopen=Plivora.exe \"index.html\" /splash \"$5\" /secProg \"setup.exe$1$3\" "
+              "/tryforce \"iexplore.exe -k\" \r\nicon=Plivora.exe\r\n");
+
+    form.TypeText(IDC_PROGRAM2_BOX, "netscape.exe -sk");
+    EXPECT_FALSE(form.Enabled(IDC_TEST_BUTTON)) << "typing forces a new Create";
+}
+
+TEST_F(AssistantFormTest, EscapeRunsCreateOnlyWhileItIsUsable) {
+    FormDriver form(pickers_);
+    form.PressKey(VK_ESCAPE);
+    form.PressKey(VK_RETURN);
+    EXPECT_FALSE(form.Form().IsEnded());
+    EXPECT_TRUE(::IsWindowVisible(form.Window()));
+    EXPECT_FALSE(fakes::FileExists(base_ / "autorun.inf"));
+
+    pickers_.Folder = base_.Path();
+    form.Click(IDC_BASE_FOLDER_BUTTON);
+    pickers_.Targets = FakePickers::File(base_ / "index.html");
+    form.Click(IDC_TARGET_BUTTON);
+    form.PressKey(VK_ESCAPE);
+    EXPECT_FALSE(form.Form().IsEnded());
+    EXPECT_TRUE(fakes::FileExists(base_ / "autorun.inf"));
+    EXPECT_TRUE(form.Enabled(IDC_TEST_BUTTON));
+}
+
+TEST_F(AssistantFormTest, ClosingRestoresTheStartDirectory) {
+    const std::string start = CurrentDirectory();
+    for (UINT close : {UINT(WM_CLOSE), UINT(WM_COMMAND)}) {
+        FormDriver form(pickers_);
+        ASSERT_TRUE(::SetCurrentDirectoryA(base_.Path().c_str()));
+        if (close == WM_CLOSE)
+            ::SendMessageA(form.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        else
+            form.Click(IDC_EXIT_BUTTON);
+        EXPECT_TRUE(form.Form().IsEnded());
+        EXPECT_EQ(form.Form().Result(), IDOK);
+        EXPECT_EQ(CurrentDirectory(), start);
+        ::SetCurrentDirectoryA(start.c_str());
+    }
+}
+
+TEST_F(AssistantFormTest, AboutBoxOpensFromTheSystemMenu) {
+    FormDriver form(pickers_);
+    char item[100] = {};
+    ::GetMenuStringA(::GetSystemMenu(form.Window(), FALSE), IDM_ABOUT_COMMAND, item, sizeof item, MF_BYCOMMAND);
+    EXPECT_STREQ(item, "&About Plivora_Assistant...");
+
+    // The About box is modal: another thread finds it and presses OK.
+    bool seen = false;
+    std::thread closer([&] {
+        HWND about = nullptr;
+        fakes::WaitFor([&] { return (about = ::FindWindowA("#32770", "About Plivora_Assistant")) != nullptr; });
+        seen = about != nullptr;
+        if (about) ::PostMessageA(about, WM_COMMAND, IDOK, 0);
+    });
+    ::SendMessageA(form.Window(), WM_SYSCOMMAND, IDM_ABOUT_COMMAND | 0x000F, 0);
+    closer.join();
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(form.Form().IsEnded());
+}
+
+TEST_F(AssistantFormTest, QueryDragIconAnswersTheApplicationIcon) {
+    FormDriver form(pickers_);
+    const LRESULT icon = ::SendMessageA(form.Window(), WM_QUERYDRAGICON, 0, 0);
+    EXPECT_EQ(reinterpret_cast<HICON>(icon), ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APPLICATION_ICON)));
+}
+
+}  // namespace
+}  // namespace plivora

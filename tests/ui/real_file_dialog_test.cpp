@@ -1,0 +1,130 @@
+// The target picker through the platform's own open-file dialog: another thread finds
+// the dialog by its title, fills its name box and confirms, as a user would.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <dlgs.h>
+
+#include <thread>
+
+#include "control_ids.h"
+#include "form_test_support.h"
+#include "win32_pickers.h"
+#include "win32_test_support.h"
+
+namespace plivora {
+namespace {
+
+HWND FindTargetDialog() { return ::FindWindowA("#32770", "Select your Target File"); }
+
+HWND NameBox(HWND dialog) {
+    HWND box = ::GetDlgItem(dialog, cmb13);
+    return box ? box : ::GetDlgItem(dialog, edt1);
+}
+
+// Answers the next target dialog from another thread with the given name text.
+class DialogAnswerer {
+public:
+    DialogAnswerer(std::string names, bool asDialogMessage)
+        : thread_([this, names, asDialogMessage] {
+              HWND dialog = nullptr;
+              fakes::WaitFor([&] { return (dialog = FindTargetDialog()) != nullptr && NameBox(dialog); });
+              if (!dialog) return;
+              found_ = true;
+              if (asDialogMessage)
+                  ::SendMessageA(dialog, CDM_SETCONTROLTEXT, ::GetDlgCtrlID(NameBox(dialog)),
+                                 reinterpret_cast<LPARAM>(names.c_str()));
+              else
+                  ::SendMessageA(NameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(names.c_str()));
+              ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+          }) {}
+    ~DialogAnswerer() { Join(); }
+    bool Join() {
+        if (thread_.joinable()) thread_.join();
+        return found_;
+    }
+
+private:
+    bool found_ = false;
+    std::thread thread_;
+};
+
+class RealTargetDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"index.html", "a.htm", "b.pdf"}) ASSERT_TRUE(fakes::WriteBytes(base_ / name, "x"));
+        pickers_.Folder = base_.Path();
+        form_ = std::make_unique<fakes::FormDriver>(pickers_);
+        form_->Click(IDC_BASE_FOLDER_BUTTON);
+    }
+
+    // Only the folder is answered by the test; the files go through the real dialog.
+    class FolderOnly : public Pickers {
+    public:
+        std::string Folder;
+        std::optional<std::string> ChooseBaseFolder(HWND) override { return Folder; }
+        std::optional<FileChoice> ChooseTargets(HWND owner, const std::string& initial) override {
+            return real_.ChooseTargets(owner, initial);
+        }
+        std::optional<FileChoice> ChooseIcon(HWND owner, const std::string& initial) override {
+            return real_.ChooseIcon(owner, initial);
+        }
+        std::optional<FileChoice> ChooseSecondaryProgram(HWND owner, const std::string& initial) override {
+            return real_.ChooseSecondaryProgram(owner, initial);
+        }
+        std::optional<FileChoice> ChooseSplash(HWND owner, const std::string& initial) override {
+            return real_.ChooseSplash(owner, initial);
+        }
+
+    private:
+        Win32Pickers real_;
+    };
+
+    fakes::TemporaryFolder base_;
+    FolderOnly pickers_;
+    std::unique_ptr<fakes::FormDriver> form_;
+};
+
+TEST_F(RealTargetDialogTest, TypedFullPathBecomesTheTarget) {
+    DialogAnswerer answer(base_ / "index.html", false);
+    form_->Click(IDC_TARGET_BUTTON);
+    ASSERT_TRUE(answer.Join()) << "the target dialog never showed";
+    EXPECT_EQ(form_->Text(IDC_TARGET_BOX), "index.html");
+    EXPECT_TRUE(form_->Enabled(IDC_CREATE_BUTTON));
+}
+
+TEST_F(RealTargetDialogTest, SeveralNamesBecomeOneList) {
+    DialogAnswerer answer("\"a.htm\" \"b.pdf\"", true);
+    form_->Click(IDC_TARGET_BUTTON);
+    ASSERT_TRUE(answer.Join()) << "the target dialog never showed";
+    const std::string targets = form_->Text(IDC_TARGET_BOX);
+    EXPECT_TRUE(targets == "a.htm, b.pdf" || targets == "b.pdf, a.htm") << targets;
+}
+
+TEST(MultipleSelectionTest, ParsesFolderAndNamesAndRefusesGarbledLists) {
+    auto buffer = [](const std::string& bytes) { return std::vector<char>(bytes.begin(), bytes.end()); };
+    const auto single = ParseMultipleSelection(buffer(std::string("C:\\CD\\a.htm\0\0", 13)), 6);
+    ASSERT_TRUE(single);
+    EXPECT_EQ(single->Path, "C:\\CD\\a.htm");
+    EXPECT_EQ(single->Selected, std::vector<std::string>{"C:\\CD\\a.htm"});
+    EXPECT_EQ(single->Extension, "htm");
+
+    const auto several = ParseMultipleSelection(buffer(std::string("C:\\CD\0a.htm\0b.pdf\0\0", 19)), 6);
+    ASSERT_TRUE(several);
+    EXPECT_EQ(several->Path, "C:\\CD");
+    EXPECT_EQ(several->Selected, (std::vector<std::string>{"C:\\CD\\a.htm", "C:\\CD\\b.pdf"}));
+
+    const auto root = ParseMultipleSelection(buffer(std::string("C:\\\0a.htm\0b\0\0", 13)), 4);
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->Selected, (std::vector<std::string>{"C:\\a.htm", "C:\\b"}));
+
+    // A zero offset, a name that is no absolute path, or a list with no end: no choice.
+    EXPECT_FALSE(ParseMultipleSelection(buffer(std::string("C:\\CD\\a.htm\0\0", 13)), 0));
+    EXPECT_FALSE(ParseMultipleSelection(buffer(std::string("a.htm b.htm\0\0", 13)), 3));
+    EXPECT_FALSE(ParseMultipleSelection(buffer(std::string("C:\\CD\0a.htm\0b.pdf", 18)), 6));
+    EXPECT_FALSE(ParseMultipleSelection(buffer(std::string("C:\\CD\0\0", 7)), 6));
+}
+
+}  // namespace
+}  // namespace plivora

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Starts the program on a private virtual display and saves a picture of its form.
+# Usage: screenshot.sh OUTPUT.png
+set -eu
+out=$(readlink -m "${1:-docs/form.png}")
+here=$(dirname "$(readlink -f "$0")")
+cd "$here/.."
+if tools/can-run-win32.sh; then build=build/win arch=win32; else build=build/win64 arch=win64; fi
+make --no-print-directory "$(basename "$build")" >/dev/null
+source tools/wine-env.sh "$build/runprefix" "$arch"
+wine_prefix_ready
+unset DISPLAY
+XVFB_PID=""
+start_virtual_display
+(cd "$build/dist" && "$WINE" PlivoraAssistant.exe) &
+for _ in $(seq 300); do
+  xwininfo -root -tree 2>/dev/null | grep -q '"Plivora Assistant 2.1"' && break
+  sleep 0.1
+done
+geometry=$(xwininfo -name "Plivora Assistant 2.1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width/{w=$NF} /Height/{h=$NF} END{print w"x"h"+"x"+"y}')
+# Let the form finish its first paint before the picture is taken.
+sleep 1
+mkdir -p "$(dirname "$out")"
+xwd -root -silent | convert xwd:- -crop "$geometry" +repage "$out"
+wineserver -k 2>/dev/null || true
+kill "$XVFB_PID" 2>/dev/null || true
+echo "Saved $out"

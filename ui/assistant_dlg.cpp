@@ -1,0 +1,299 @@
+#include "assistant_dlg.h"
+
+#include <shellapi.h>
+
+#include "about_dlg.h"
+#include "control_ids.h"
+#include "deploy_commands.h"
+#include "gdi.h"
+#include "guidance_strings.h"
+#include "program_folders.h"
+#include "string_table_texts.h"
+#include "win32_platform_operations.h"
+
+namespace plivora {
+
+using framework::OnNotify;
+using framework::OnWindowMessage;
+
+namespace {
+
+constexpr UINT AboutMask = 0xFFF0;
+const int HelpButtonIds[10] = {IDC_HELP_BASE_FOLDER, IDC_HELP_TARGET, IDC_HELP_ICON,  IDC_HELP_VERBOSE,
+                               IDC_HELP_NO_REGISTRY, IDC_HELP_HIDE,   IDC_HELP_FORCE, IDC_HELP_SECONDARY,
+                               IDC_HELP_SPLASH,      IDC_HELP_SECONDARY_PARAMS};
+const int DotsButtonIds[5] = {IDC_BASE_FOLDER_BUTTON, IDC_TARGET_BUTTON, IDC_ICON_BUTTON, IDC_SECONDARY_BUTTON,
+                              IDC_SPLASH_BUTTON};
+
+HICON LoadResourceIcon(int id) { return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
+
+RECT ChildRectInClient(HWND dialog, int id) {
+    RECT rect{};
+    ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
+    ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+}  // namespace
+
+const framework::MessageEntry<CAssistantDlg> CAssistantDlg::MessageMap[] = {
+    OnWindowMessage(WM_SYSCOMMAND, &CAssistantDlg::OnSysCommand),
+    OnWindowMessage(WM_PAINT, &CAssistantDlg::OnPaint),
+    OnWindowMessage(WM_QUERYDRAGICON, &CAssistantDlg::OnQueryDragIcon),
+    OnNotify(BN_CLICKED, IDC_HELP_BASE_FOLDER, IDC_HELP_FORCE, &CAssistantDlg::OnHelp),
+    OnNotify(EN_CHANGE, IDC_BASE_FOLDER_BOX, &CAssistantDlg::OnTextChanged),
+    OnNotify(EN_CHANGE, IDC_TARGET_BOX, &CAssistantDlg::OnTextChanged),
+    OnNotify(EN_CHANGE, IDC_ICON_BOX, &CAssistantDlg::OnTextChanged),
+    OnNotify(EN_CHANGE, IDC_PROGRAM1_BOX, &CAssistantDlg::OnTextChanged),
+    OnNotify(EN_CHANGE, IDC_PROGRAM2_BOX, &CAssistantDlg::OnTextChanged),
+    OnNotify(BN_CLICKED, IDC_BASE_FOLDER_BUTTON, &CAssistantDlg::OnBaseFolderButton),
+    OnNotify(BN_CLICKED, IDC_TARGET_BUTTON, &CAssistantDlg::OnTargetButton),
+    OnNotify(BN_CLICKED, IDC_ICON_BUTTON, &CAssistantDlg::OnIconButton),
+    OnNotify(BN_CLICKED, IDC_VERBOSE_CHECK, IDC_HIDE_CHECK, &CAssistantDlg::OnSwitchCheck),
+    OnNotify(BN_CLICKED, IDC_FORCE_CHECK, &CAssistantDlg::OnForceCheck),
+    OnNotify(BN_CLICKED, IDC_CREATE_BUTTON, &CAssistantDlg::OnCreate),
+    OnNotify(BN_CLICKED, IDC_TEST_BUTTON, &CAssistantDlg::OnTest),
+    OnWindowMessage(WM_CLOSE, &CAssistantDlg::OnClose),
+    OnNotify(BN_CLICKED, IDC_SECONDARY_CHECK, &CAssistantDlg::OnSecondaryCheck),
+    OnNotify(BN_CLICKED, IDC_SECONDARY_BUTTON, &CAssistantDlg::OnSecondaryButton),
+    OnNotify(EN_CHANGE, IDC_SECONDARY_BOX, &CAssistantDlg::OnTextChanged),
+    OnNotify(BN_CLICKED, IDC_HELP_SECONDARY, &CAssistantDlg::OnHelp),
+    OnNotify(BN_CLICKED, IDC_SPLASH_BUTTON, &CAssistantDlg::OnSplashButton),
+    OnNotify(BN_CLICKED, IDC_HELP_SPLASH, &CAssistantDlg::OnHelp),
+    OnNotify(BN_CLICKED, IDC_SPLASH_CHECK, &CAssistantDlg::OnSplashCheck),
+    OnNotify(EN_CHANGE, IDC_SPLASH_BOX, &CAssistantDlg::OnTextChanged),
+    OnNotify(CBN_SELCHANGE, IDC_ORDER_LIST, IDC_PROMPT_LIST, &CAssistantDlg::OnListSelection),
+    OnNotify(BN_CLICKED, IDC_HELP_SECONDARY_PARAMS, &CAssistantDlg::OnHelp),
+    OnNotify(EN_CHANGE, IDC_SECONDS_BOX, &CAssistantDlg::OnTextChanged),
+    // Exit carries the OK id: it closes the form like the close box.
+    OnNotify(BN_CLICKED, IDC_EXIT_BUTTON, &CAssistantDlg::OnClose),
+};
+
+CAssistantDlg::CAssistantDlg(Pickers& pickers, const TextSource& texts)
+    : framework::CDialog(IDD_ASSISTANT),
+      pickers_(pickers),
+      catalogue_(texts),
+      model_(*this, catalogue_),
+      applicationIcon_(LoadResourceIcon(IDI_APPLICATION_ICON)) {
+    exchangeSettings_ = &model_.Settings();
+}
+
+BOOL CAssistantDlg::OnInitDialog() {
+    // The first exchange writes the defaults and attaches the bound controls.
+    std::string defaultText;
+    exchangeText_ = &defaultText;
+    framework::CDialog::OnInitDialog();
+    exchangeText_ = nullptr;
+
+    AddAboutItem();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(applicationIcon_));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(applicationIcon_));
+    FillLists();
+    for (int i = 0; i < 10; ++i) helpButtons_[i].SubclassDlgItem(HelpButtonIds[i], *this);
+    bandIcon_ = LoadResourceIcon(IDI_GUIDANCE_BULB);
+    dotsIcon_ = LoadResourceIcon(IDI_DOTS);
+    cdIcon_ = LoadResourceIcon(IDI_CD);
+    for (int id : DotsButtonIds)
+        ::SendMessageA(GetDlgItem(id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(dotsIcon_));
+    ComputeBandRect();
+    model_.SetFolders(CurrentDirectory(), ProgramFolder());
+    model_.Start();
+    return TRUE;
+}
+
+void CAssistantDlg::AddAboutItem() {
+    const std::string aboutText = StringTableTexts().Load(IDS_ABOUT_MENU);
+    HMENU systemMenu = ::GetSystemMenu(hwnd_, FALSE);
+    if (aboutText.empty() || !systemMenu) return;
+    ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT_COMMAND, aboutText.c_str());
+}
+
+void CAssistantDlg::FillLists() {
+    for (const char* entry : SecondaryOrderEntries) OrderList.AddString(entry);
+    for (const char* entry : SecondaryPromptEntries) PromptList.AddString(entry);
+    OrderList.SetCurSel(0);
+    PromptList.SetCurSel(0);
+}
+
+void CAssistantDlg::ComputeBandRect() {
+    const RECT divider = ChildRectInClient(hwnd_, IDC_DIVIDER);
+    const RECT test = ChildRectInClient(hwnd_, IDC_TEST_BUTTON);
+    bandRect_ = {divider.right + 10, divider.top, test.right, divider.top + 32};
+}
+
+void CAssistantDlg::DoDataExchange(framework::CDataExchange& dx) {
+    using framework::DDX_Check;
+    using framework::DDX_Control;
+    using framework::DDX_Text;
+    DDX_Control(dx, IDC_PROMPT_LIST, PromptList);
+    DDX_Control(dx, IDC_ORDER_LIST, OrderList);
+    DDX_Control(dx, IDC_SPLASH_BUTTON, SplashButton);
+    DDX_Control(dx, IDC_SECONDARY_BUTTON, SecondaryButton);
+    DDX_Control(dx, IDC_ICON_BUTTON, IconButton);
+    DDX_Control(dx, IDC_TARGET_BUTTON, TargetButton);
+    DDX_Control(dx, IDC_BASE_FOLDER_BUTTON, BaseFolderButton);
+    DDX_Control(dx, IDC_ICON_PREVIEW, IconPreview);
+    DDX_Control(dx, IDC_SWITCHES_LABEL, SwitchesLabel);
+    DDX_Control(dx, IDC_PARAMETERS_LABEL, ParametersLabel);
+    DDX_Control(dx, IDC_DIVIDER, Divider);
+    if (!exchangeSettings_ || !exchangeText_) return;
+    ProjectSettings& s = *exchangeSettings_;
+    DDX_Text(dx, IDC_GUIDANCE_LABEL, *exchangeText_);
+    DDX_Text(dx, IDC_BASE_FOLDER_BOX, s.BaseFolder);
+    DDX_Text(dx, IDC_TARGET_BOX, s.TargetFiles);
+    DDX_Text(dx, IDC_ICON_BOX, s.IconFile);
+    DDX_Text(dx, IDC_PROGRAM1_BOX, s.ForceProgram1);
+    DDX_Text(dx, IDC_PROGRAM2_BOX, s.ForceProgram2);
+    DDX_Check(dx, IDC_VERBOSE_CHECK, s.Verbose);
+    DDX_Check(dx, IDC_NO_REGISTRY_CHECK, s.NoRegistryLookup);
+    DDX_Check(dx, IDC_HIDE_CHECK, s.HideDialog);
+    DDX_Check(dx, IDC_FORCE_CHECK, s.TryForce);
+    DDX_Check(dx, IDC_SECONDARY_CHECK, s.UseSecondary);
+    DDX_Text(dx, IDC_SECONDARY_BOX, s.SecondaryProgram);
+    DDX_Check(dx, IDC_SPLASH_CHECK, s.UseSplash);
+    DDX_Text(dx, IDC_SPLASH_BOX, s.SplashFile);
+    DDX_Text(dx, IDC_SECONDS_BOX, s.SplashSeconds);
+}
+
+// --- FormView ---
+
+void CAssistantDlg::RefreshControls(const ProjectSettings& settings, const std::string& guidanceText) {
+    ProjectSettings shown = settings;
+    std::string text = guidanceText;
+    exchangeSettings_ = &shown;
+    exchangeText_ = &text;
+    UpdateData(false);
+    exchangeSettings_ = &model_.Settings();
+    exchangeText_ = nullptr;
+}
+
+void CAssistantDlg::ReadControls(ProjectSettings& settings, std::string& guidanceText) {
+    exchangeSettings_ = &settings;
+    exchangeText_ = &guidanceText;
+    UpdateData(true);
+    exchangeSettings_ = &model_.Settings();
+    exchangeText_ = nullptr;
+}
+
+void CAssistantDlg::RepaintBand() { ::InvalidateRect(hwnd_, &bandRect_, TRUE); }
+
+void CAssistantDlg::ControlEnabled(int controlId, bool enabled) {
+    ::EnableWindow(GetDlgItem(controlId), enabled ? TRUE : FALSE);
+}
+
+void CAssistantDlg::ShowIconPicture(IconPicture picture, const std::string& chosenFile) {
+    HICON icon = picture == IconPicture::ApplicationIcon ? applicationIcon_ : cdIcon_;
+    HICON extracted = nullptr;
+    if (picture == IconPicture::ChosenFileIcon) {
+        extracted = ::ExtractIconA(nullptr, chosenFile.c_str(), 0);
+        // ExtractIcon answers 1 for a file that holds no icons: that is no handle.
+        if (extracted == reinterpret_cast<HICON>(1)) extracted = nullptr;
+        icon = extracted;
+    }
+    IconPreview.SetIcon(icon);
+    chosenIcon_.Reset(extracted);
+}
+
+// --- Painting ---
+
+void CAssistantDlg::PaintBand(HDC dc) const {
+    ::FillRect(dc, &bandRect_, ::GetSysColorBrush(COLOR_HIGHLIGHT));
+    ::DrawIcon(dc, bandRect_.left, bandRect_.top, bandIcon_);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_CAPTIONTEXT));
+    ::SetBkMode(dc, TRANSPARENT);
+    const std::string& title = model_.GuidanceTitle();
+    ::TextOutA(dc, bandRect_.left + 35, bandRect_.top + 9, title.c_str(), static_cast<int>(title.size()));
+}
+
+void CAssistantDlg::PaintMinimised() {
+    framework::CPaintDC dc(hwnd_);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, applicationIcon_);
+}
+
+void CAssistantDlg::OnPaint(Message&) {
+    if (::IsIconic(hwnd_)) {
+        PaintMinimised();
+        return;
+    }
+    framework::CPaintDC dc(hwnd_);
+    PaintBand(dc);
+}
+
+void CAssistantDlg::OnQueryDragIcon(Message& m) { m.result = reinterpret_cast<LRESULT>(applicationIcon_); }
+
+// --- Commands ---
+
+bool CAssistantDlg::HandleMessage(Message& message) {
+    return framework::DispatchMessageMap(*this, MessageMap, message) ||
+           framework::CDialog::HandleMessage(message);
+}
+
+void CAssistantDlg::OnSysCommand(Message& m) {
+    if ((m.wParam & AboutMask) != IDM_ABOUT_COMMAND) {
+        m.passOn = true;
+        return;
+    }
+    CAboutDlg about;
+    about.DoModal(hwnd_);
+}
+
+void CAssistantDlg::OnHelp(Message& m) { model_.HelpPressed(LOWORD(m.wParam)); }
+
+void CAssistantDlg::OnTextChanged(Message&) { model_.TextChanged(); }
+
+void CAssistantDlg::OnBaseFolderButton(Message&) {
+    const std::optional<std::string> folder = pickers_.ChooseBaseFolder(hwnd_);
+    folder ? model_.BaseFolderChosen(*folder) : model_.BaseFolderCancelled();
+}
+
+void CAssistantDlg::OnTargetButton(Message&) {
+    const std::optional<FileChoice> choice = pickers_.ChooseTargets(hwnd_, model_.Settings().BaseFolder);
+    choice ? model_.TargetChosen(choice->Path, choice->Selected) : model_.TargetCancelled();
+}
+
+void CAssistantDlg::OnIconButton(Message&) {
+    const std::optional<FileChoice> choice = pickers_.ChooseIcon(hwnd_, model_.Settings().BaseFolder);
+    choice ? model_.IconChosen(choice->Path, choice->Extension) : model_.IconCancelled();
+}
+
+void CAssistantDlg::OnSecondaryButton(Message&) {
+    const std::optional<FileChoice> choice = pickers_.ChooseSecondaryProgram(hwnd_, model_.Settings().BaseFolder);
+    choice ? model_.SecondaryChosen(choice->Path) : model_.SecondaryCancelled();
+}
+
+void CAssistantDlg::OnSplashButton(Message&) {
+    const std::optional<FileChoice> choice = pickers_.ChooseSplash(hwnd_, model_.Settings().BaseFolder);
+    choice ? model_.SplashChosen(choice->Path) : model_.SplashCancelled();
+}
+
+void CAssistantDlg::OnSwitchCheck(Message&) { model_.SwitchClicked(); }
+void CAssistantDlg::OnForceCheck(Message&) { model_.ForceClicked(); }
+void CAssistantDlg::OnSecondaryCheck(Message&) { model_.SecondaryClicked(); }
+void CAssistantDlg::OnSplashCheck(Message&) { model_.SplashClicked(); }
+void CAssistantDlg::OnListSelection(Message&) { model_.ListSelectionChanged(); }
+
+void CAssistantDlg::OnCreate(Message&) {
+    // Enter and Escape reach here too; the command counts only while its button is usable.
+    if (!model_.IsEnabled(CreateButton)) return;
+    Win32PlatformOperations platform(hwnd_);
+    plivora::Create(model_, platform, OrderList.GetCurSel(), PromptList.GetCurSel());
+}
+
+void CAssistantDlg::OnTest(Message&) {
+    Win32PlatformOperations platform(hwnd_);
+    plivora::Test(model_, platform);
+}
+
+void CAssistantDlg::OnClose(Message&) {
+    ::SetCurrentDirectoryA(model_.StartDirectory().c_str());
+    model_.ReadControls();
+    EndDialog(IDOK);
+}
+
+}  // namespace plivora

@@ -1,0 +1,92 @@
+// The program's only window: binds every control of the form to the form model, routes
+// each notification to the model's rules or to Create and Test, and mirrors the model.
+#pragma once
+
+#include "controls.h"
+#include "dialog.h"
+#include "form_model.h"
+#include "icon_handle.h"
+#include "pickers.h"
+
+namespace plivora {
+
+class CAssistantDlg : public framework::CDialog, private FormView {
+public:
+    CAssistantDlg(Pickers& pickers, const TextSource& texts);
+
+    const FormModel& Model() const { return model_; }
+    const RECT& BandRect() const { return bandRect_; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(framework::CDataExchange& dx) override;
+    bool HandleMessage(framework::Message& message) override;
+
+private:
+    using Message = framework::Message;
+
+    // FormView
+    void RefreshControls(const ProjectSettings& settings, const std::string& guidanceText) override;
+    void ReadControls(ProjectSettings& settings, std::string& guidanceText) override;
+    void RepaintBand() override;
+    void ControlEnabled(int controlId, bool enabled) override;
+    void ShowIconPicture(IconPicture picture, const std::string& chosenFile) override;
+
+    void AddAboutItem();
+    void FillLists();
+    void ComputeBandRect();
+    void PaintBand(HDC dc) const;
+    void PaintMinimised();
+
+    // Message map handlers.
+    void OnSysCommand(Message& m);
+    void OnPaint(Message& m);
+    void OnQueryDragIcon(Message& m);
+    void OnHelp(Message& m);
+    void OnTextChanged(Message& m);
+    void OnBaseFolderButton(Message& m);
+    void OnTargetButton(Message& m);
+    void OnIconButton(Message& m);
+    void OnSwitchCheck(Message& m);
+    void OnForceCheck(Message& m);
+    void OnCreate(Message& m);
+    void OnTest(Message& m);
+    void OnClose(Message& m);
+    void OnSecondaryCheck(Message& m);
+    void OnSecondaryButton(Message& m);
+    void OnSplashButton(Message& m);
+    void OnSplashCheck(Message& m);
+    void OnListSelection(Message& m);
+
+    static const framework::MessageEntry<CAssistantDlg> MessageMap[];
+
+    Pickers& pickers_;
+    GuidanceCatalogue catalogue_;
+    FormModel model_;
+
+    framework::CComboBox PromptList;
+    framework::CComboBox OrderList;
+    framework::CButton SplashButton;
+    framework::CButton SecondaryButton;
+    framework::CButton IconButton;
+    framework::CButton TargetButton;
+    framework::CButton BaseFolderButton;
+    framework::CStatic IconPreview;
+    framework::CStatic SwitchesLabel;
+    framework::CStatic ParametersLabel;
+    framework::CStatic Divider;
+    HICON applicationIcon_;
+    framework::CButton helpButtons_[10];
+    RECT bandRect_{};
+    HICON bandIcon_ = nullptr;
+    HICON dotsIcon_ = nullptr;
+    HICON cdIcon_ = nullptr;
+    // The icon taken from the user's chosen file, released when another replaces it.
+    IconHandle chosenIcon_;
+
+    // The fields an exchange reads or writes.
+    ProjectSettings* exchangeSettings_ = nullptr;
+    std::string* exchangeText_ = nullptr;
+};
+
+}  // namespace plivora

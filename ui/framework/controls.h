@@ -1,0 +1,35 @@
+// Thin objects for the standard controls that the forms bind by id.
+#pragma once
+
+#include <string>
+
+#include "wnd.h"
+
+namespace framework {
+
+class CButton : public CWnd {
+public:
+    HANDLE SetIcon(HICON icon) const {
+        return reinterpret_cast<HANDLE>(SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon)));
+    }
+};
+
+class CStatic : public CWnd {
+public:
+    HICON SetIcon(HICON icon) const {
+        return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon)));
+    }
+    HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }
+};
+
+class CComboBox : public CWnd {
+public:
+    int AddString(const std::string& text) const {
+        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
+    int SetCurSel(int index) const { return static_cast<int>(SendMessage(CB_SETCURSEL, index)); }
+    int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
+    int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
+};
+
+}  // namespace framework

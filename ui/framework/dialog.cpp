@@ -1,0 +1,144 @@
+#include "dialog.h"
+
+namespace framework {
+
+namespace {
+struct ExchangeScope {
+    explicit ExchangeScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ExchangeScope() { flag_ = false; }
+    ExchangeScope(const ExchangeScope&) = delete;
+    ExchangeScope& operator=(const ExchangeScope&) = delete;
+    bool& flag_;
+};
+}  // namespace
+
+bool ReturnsItsValueDirectly(UINT message) {
+    switch (message) {
+        case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC: case WM_COMPAREITEM:
+        case WM_VKEYTOITEM: case WM_CHARTOITEM: case WM_QUERYDRAGICON: case WM_INITDIALOG:
+            return true;
+        default:
+            return false;
+    }
+}
+
+CDialog::~CDialog() { DestroyWindow(); }
+
+bool CDialog::Create(HWND owner) {
+    ended_ = false;
+    HWND hwnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
+                                     &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    return hwnd != nullptr;
+}
+
+INT_PTR CDialog::DoModal(HWND owner) {
+    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
+    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
+    if (!Create(owner)) {
+        if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
+        return -1;
+    }
+    MSG msg;
+    while (!ended_ && ::IsWindow(hwnd_)) {
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (got < 0) break;
+        ProcessMessage(msg);
+    }
+    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
+    if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
+    if (owner) ::SetActiveWindow(owner);
+    return result_;
+}
+
+void CDialog::ProcessMessage(MSG& msg) {
+    bool translated = false;
+    for (HWND target = msg.hwnd; target && !translated; target = ::GetParent(target)) {
+        if (CWnd* window = FromHandle(target)) translated = window->PreTranslateMessage(msg);
+        if (target == hwnd_) break;
+    }
+    if (translated || ::IsDialogMessageA(hwnd_, &msg)) return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+}
+
+void CDialog::PumpWaitingMessages() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        ProcessMessage(msg);
+    }
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    result_ = result;
+    ended_ = true;
+    // Wakes a modal loop that waits in GetMessage.
+    if (hwnd_) ::PostMessageA(hwnd_, WM_NULL, 0, 0);
+}
+
+void CDialog::DestroyWindow() {
+    if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+    Detach();
+}
+
+bool CDialog::UpdateData(bool saveAndValidate) {
+    ExchangeScope scope(exchanging_);
+    CDataExchange dx(hwnd_, saveAndValidate);
+    DoDataExchange(dx);
+    return true;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(false);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange&) {}
+
+void CDialog::OnOK() {
+    UpdateData(true);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+bool CDialog::IsFromChildControl(const Message& message) const {
+    return message.id == WM_COMMAND && message.lParam != 0;
+}
+
+bool CDialog::HandleMessage(Message& message) {
+    if (message.id == WM_COMMAND && HIWORD(message.wParam) == BN_CLICKED) {
+        if (LOWORD(message.wParam) == IDOK) return OnOK(), true;
+        if (LOWORD(message.wParam) == IDCANCEL) return OnCancel(), true;
+    }
+    return false;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+    CDialog* dialog = nullptr;
+    if (id == WM_INITDIALOG) {
+        dialog = reinterpret_cast<CDialog*>(lParam);
+        dialog->Attach(hwnd);
+        return dialog->OnInitDialog();
+    }
+    dialog = static_cast<CDialog*>(FromHandle(hwnd));
+    if (!dialog) return FALSE;
+    Message message{id, wParam, lParam, 0};
+    if (dialog->exchanging_ && dialog->IsFromChildControl(message)) return TRUE;
+    const bool handled = dialog->HandleMessage(message);
+    if (id == WM_NCDESTROY) dialog->Detach();
+    if (!handled) return FALSE;
+    if (ReturnsItsValueDirectly(id)) return static_cast<INT_PTR>(message.result);
+    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, message.result);
+    return TRUE;
+}
+
+}  // namespace framework

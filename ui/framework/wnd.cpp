@@ -1,0 +1,85 @@
+#include "wnd.h"
+
+#include <vector>
+
+namespace framework {
+
+namespace {
+const char* const ObjectProperty = "PlivoraFrameworkObject";
+}
+
+std::string WindowText(HWND hwnd) {
+    const int length = ::GetWindowTextLengthA(hwnd);
+    if (length <= 0) return std::string();
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = ::GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
+    return std::string(buffer.data(), copied > 0 ? static_cast<std::size_t>(copied) : 0);
+}
+
+CWnd::~CWnd() {
+    if (previousProc_ && ::IsWindow(hwnd_)) UnsubclassWindow();
+    Detach();
+}
+
+CWnd* CWnd::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<CWnd*>(::GetPropA(hwnd, ObjectProperty)) : nullptr;
+}
+
+void CWnd::Attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    ::SetPropA(hwnd, ObjectProperty, this);
+}
+
+void CWnd::Detach() {
+    if (hwnd_ && ::IsWindow(hwnd_) && FromHandle(hwnd_) == this) ::RemovePropA(hwnd_, ObjectProperty);
+    hwnd_ = nullptr;
+}
+
+std::string CWnd::GetWindowText() const { return WindowText(hwnd_); }
+
+bool CWnd::SubclassDlgItem(int id, CWnd& parent) { return SubclassWindow(parent.GetDlgItem(id)); }
+
+bool CWnd::SubclassWindow(HWND hwnd) {
+    if (!hwnd || hwnd_ || FromHandle(hwnd)) return false;
+    hwnd_ = hwnd;
+    PreSubclassWindow();
+    Attach(hwnd);
+    previousProc_ = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    return previousProc_ != nullptr;
+}
+
+HWND CWnd::UnsubclassWindow() {
+    HWND hwnd = hwnd_;
+    if (previousProc_) {
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+        previousProc_ = nullptr;
+    }
+    Detach();
+    return hwnd;
+}
+
+bool CWnd::PreTranslateMessage(MSG&) { return false; }
+
+bool CWnd::HandleMessage(Message&) { return false; }
+
+LRESULT CWnd::Default(const Message& message) {
+    return previousProc_ ? ::CallWindowProcA(previousProc_, hwnd_, message.id, message.wParam, message.lParam)
+                         : ::DefWindowProcA(hwnd_, message.id, message.wParam, message.lParam);
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
+    CWnd* window = FromHandle(hwnd);
+    if (!window) return ::DefWindowProcA(hwnd, id, wParam, lParam);
+    Message message{id, wParam, lParam, 0};
+    LRESULT result = window->HandleMessage(message) ? message.result : window->Default(message);
+    if (id == WM_NCDESTROY) {
+        // The window is gone: give it back its own procedure and forget it.
+        WNDPROC previous = window->previousProc_;
+        window->UnsubclassWindow();
+        if (previous) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    }
+    return result;
+}
+
+}  // namespace framework
