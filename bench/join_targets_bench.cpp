@@ -16,7 +16,7 @@ void BM_JoinTargets(benchmark::State& state) {
         selected.push_back(folder + "\\chapter-" + std::to_string(i) + ".html");
     for (auto _ : state) benchmark::DoNotOptimize(plivora::JoinTargets(folder, selected, base));
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["ns_per_file"] = benchmark::Counter(
+    state.counters["per_file"] = benchmark::Counter(
         static_cast<double>(state.iterations() * state.range(0)),
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }

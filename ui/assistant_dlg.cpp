@@ -89,7 +89,10 @@ BOOL CAssistantDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(applicationIcon_));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(applicationIcon_));
     FillLists();
-    for (int i = 0; i < 10; ++i) helpButtons_[i].SubclassDlgItem(HelpButtonIds[i], *this);
+    for (int i = 0; i < 10; ++i) {
+        helpButtons_[i].SubclassDlgItem(HelpButtonIds[i], *this);
+        helpButtons_[i].SetIcons(IDI_HELP_OVER, IDI_HELP_NORMAL);
+    }
     bandIcon_ = LoadResourceIcon(IDI_GUIDANCE_BULB);
     dotsIcon_ = LoadResourceIcon(IDI_DOTS);
     cdIcon_ = LoadResourceIcon(IDI_CD);

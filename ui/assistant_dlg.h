@@ -4,7 +4,9 @@
 
 #include "controls.h"
 #include "dialog.h"
+#include "etched_label.h"
 #include "form_model.h"
+#include "hover_button.h"
 #include "icon_handle.h"
 #include "pickers.h"
 
@@ -72,11 +74,11 @@ private:
     framework::CButton TargetButton;
     framework::CButton BaseFolderButton;
     framework::CStatic IconPreview;
-    framework::CStatic SwitchesLabel;
-    framework::CStatic ParametersLabel;
-    framework::CStatic Divider;
+    CEtchedLabel SwitchesLabel;
+    CEtchedLabel ParametersLabel;
+    CEtchedLabel Divider;
     HICON applicationIcon_;
-    framework::CButton helpButtons_[10];
+    CHoverButton helpButtons_[10];
     RECT bandRect_{};
     HICON bandIcon_ = nullptr;
     HICON dotsIcon_ = nullptr;

@@ -186,10 +186,48 @@ TEST_F(AssistantFormTest, AboutBoxOpensFromTheSystemMenu) {
     EXPECT_FALSE(form.Form().IsEnded());
 }
 
+HICON ResourceIcon(int id) { return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
+
+TEST_F(AssistantFormTest, IconPreviewFollowsFolderAndIconChoices) {
+    FormDriver form(pickers_);
+    auto preview = [&] { return reinterpret_cast<HICON>(::SendMessageA(form.Item(IDC_ICON_PREVIEW), STM_GETICON, 0, 0)); };
+    pickers_.Folder = base_.Path();
+    form.Click(IDC_BASE_FOLDER_BUTTON);
+    EXPECT_EQ(preview(), ResourceIcon(IDI_CD));
+    pickers_.Targets = FakePickers::File(base_ / "index.html");
+    form.Click(IDC_TARGET_BUTTON);
+
+    // This test program carries the form's icons, so it serves as a program file to take one from.
+    ASSERT_TRUE(::CopyFileA(ModulePath(nullptr).c_str(), (base_ / "tool.exe").c_str(), FALSE));
+    pickers_.Icon = FakePickers::File(base_ / "tool.exe", "exe");
+    form.Click(IDC_ICON_BUTTON);
+    EXPECT_EQ(form.Text(IDC_ICON_BOX), "tool.exe");
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgReadyToCreate));
+    const HICON extracted = preview();
+    EXPECT_NE(extracted, nullptr);
+    EXPECT_NE(extracted, ResourceIcon(IDI_CD));
+
+    pickers_.Icon = FakePickers::File(base_ / "picture.bmp", "bmp");
+    form.Click(IDC_ICON_BUTTON);
+    EXPECT_EQ(form.Text(IDC_ICON_BOX), "tool.exe") << "a wrong type is ignored";
+
+    pickers_.Icon = FakePickers::File("C:\\elsewhere\\logo.ico", "ico");
+    form.Click(IDC_ICON_BUTTON);
+    EXPECT_EQ(form.Text(IDC_ICON_BOX), "");
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgIconOutsideBase));
+    EXPECT_EQ(preview(), extracted) << "an outside icon keeps the picture";
+
+    pickers_.Folder.reset();
+    form.Click(IDC_BASE_FOLDER_BUTTON);
+    EXPECT_EQ(preview(), ResourceIcon(IDI_APPLICATION_ICON));
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgBaseFolderFailed));
+    EXPECT_EQ(form.EnabledControls(), AtStart);
+}
+
 TEST_F(AssistantFormTest, QueryDragIconAnswersTheApplicationIcon) {
     FormDriver form(pickers_);
     const LRESULT icon = ::SendMessageA(form.Window(), WM_QUERYDRAGICON, 0, 0);
-    EXPECT_EQ(reinterpret_cast<HICON>(icon), ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APPLICATION_ICON)));
+    EXPECT_EQ(reinterpret_cast<HICON>(icon), ResourceIcon(IDI_APPLICATION_ICON));
 }
 
 }  // namespace

@@ -12,6 +12,16 @@ public:
     HANDLE SetIcon(HICON icon) const {
         return reinterpret_cast<HANDLE>(SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon)));
     }
+    // Paints an owner-drawn button; its parent passes WM_DRAWITEM on to here.
+    virtual void DrawItem(const DRAWITEMSTRUCT&) {}
+
+protected:
+    bool OnChildNotify(Message& message) override {
+        if (message.id != WM_DRAWITEM) return false;
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.lParam));
+        message.result = TRUE;
+        return true;
+    }
 };
 
 class CStatic : public CWnd {

@@ -114,7 +114,19 @@ bool CDialog::IsFromChildControl(const Message& message) const {
     return message.id == WM_COMMAND && message.lParam != 0;
 }
 
+namespace {
+BOOL CALLBACK SendSysColorChange(HWND child, LPARAM) {
+    ::SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+}  // namespace
+
 bool CDialog::HandleMessage(Message& message) {
+    // Owner-drawn controls paint themselves.
+    if (ReflectChildNotify(message)) return true;
+    // Only top-level windows hear of new system colours; controls that cache them need it too.
+    if (message.id == WM_SYSCOLORCHANGE && !(::GetWindowLongA(hwnd_, GWL_STYLE) & WS_CHILD))
+        ::EnumChildWindows(hwnd_, &SendSysColorChange, 0);
     if (message.id == WM_COMMAND && HIWORD(message.wParam) == BN_CLICKED) {
         if (LOWORD(message.wParam) == IDOK) return OnOK(), true;
         if (LOWORD(message.wParam) == IDCANCEL) return OnCancel(), true;

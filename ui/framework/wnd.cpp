@@ -63,6 +63,17 @@ bool CWnd::PreTranslateMessage(MSG&) { return false; }
 
 bool CWnd::HandleMessage(Message&) { return false; }
 
+bool CWnd::OnChildNotify(Message&) { return false; }
+
+bool CWnd::ReflectChildNotify(Message& message) {
+    if (message.id != WM_DRAWITEM) return false;
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.lParam);
+    // A menu's record names no window.
+    if (!item || item->CtlType == ODT_MENU) return false;
+    CWnd* control = FromHandle(item->hwndItem);
+    return control && control->OnChildNotify(message);
+}
+
 LRESULT CWnd::Default(const Message& message) {
     return previousProc_ ? ::CallWindowProcA(previousProc_, hwnd_, message.id, message.wParam, message.lParam)
                          : ::DefWindowProcA(hwnd_, message.id, message.wParam, message.lParam);

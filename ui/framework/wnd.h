@@ -46,6 +46,10 @@ protected:
     virtual bool HandleMessage(Message& message);
     // The processing the window had before it was subclassed.
     LRESULT Default(const Message& message);
+    // A message that the parent passes back to the control it concerns; true when handled.
+    virtual bool OnChildNotify(Message& message);
+    // Run by a parent: hands WM_DRAWITEM to the control object it names, if there is one.
+    static bool ReflectChildNotify(Message& message);
 
     void Attach(HWND hwnd);
     void Detach();

@@ -1,0 +1,417 @@
+#include "hover_button.h"
+
+#include <windowsx.h>
+
+#include "app.h"
+#include "buffer_dc.h"
+
+namespace plivora {
+
+using framework::OnWindowMessage;
+
+namespace {
+
+HICON LoadIconResource(int id) {
+    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                           MAKEINTRESOURCEA(static_cast<WORD>(id)), IMAGE_ICON, 0, 0, 0));
+}
+
+// A menu loaded from the resources, destroyed with the object.
+class LoadedMenu {
+public:
+    explicit LoadedMenu(WORD id) : menu_(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))) {}
+    ~LoadedMenu() {
+        if (menu_) ::DestroyMenu(menu_);
+    }
+    LoadedMenu(const LoadedMenu&) = delete;
+    LoadedMenu& operator=(const LoadedMenu&) = delete;
+    HMENU Get() const { return menu_; }
+
+private:
+    HMENU menu_;
+};
+
+framework::CPen SolidPen(int systemColor) {
+    return framework::CPen(::CreatePen(PS_SOLID, 1, ::GetSysColor(systemColor)));
+}
+
+// One polyline from a start point through a corner to an end point.
+void Corner(framework::CDC& dc, HPEN pen, POINT from, POINT through, POINT to) {
+    dc.SelectObject(pen);
+    dc.MoveTo(from.x, from.y);
+    dc.LineTo(through.x, through.y);
+    dc.LineTo(to.x, to.y);
+}
+
+}  // namespace
+
+const framework::MessageEntry<CHoverButton> CHoverButton::MessageMap[] = {
+    OnWindowMessage(WM_CAPTURECHANGED, &CHoverButton::OnCaptureChanged),
+    OnWindowMessage(WM_SETCURSOR, &CHoverButton::OnSetCursor),
+    OnWindowMessage(WM_KILLFOCUS, &CHoverButton::OnKillFocus),
+    OnWindowMessage(WM_MOUSEMOVE, &CHoverButton::OnMouseMove),
+    OnWindowMessage(WM_TIMER, &CHoverButton::OnTimer),
+    OnWindowMessage(WM_LBUTTONDOWN, &CHoverButton::OnLButtonDown),
+    OnWindowMessage(WM_LBUTTONUP, &CHoverButton::OnLButtonUp),
+    OnWindowMessage(WM_LBUTTONDBLCLK, &CHoverButton::OnLButtonDblClk),
+    OnWindowMessage(WM_SYSCOLORCHANGE, &CHoverButton::OnSysColorChange),
+    OnWindowMessage(WM_ENABLE, &CHoverButton::OnEnable),
+};
+
+CHoverButton::CHoverButton() {
+    ResetNormalBackColor(0);
+    ResetNormalTextColor(0);
+    ResetOverBackColor(0);
+    ResetOverTextColor(0);
+}
+
+CHoverButton::~CHoverButton() {
+    if (BackdropDC.GetSafeHdc() && BackdropOldBitmap) BackdropDC.SelectObject(BackdropOldBitmap);
+    BackdropBitmap.DeleteObject();
+    BackdropDC.DeleteDC();
+    ToolTip.DestroyWindow();
+    ReleaseIcons();
+}
+
+void CHoverButton::ReleaseIcons() {
+    // LoadImage without LR_SHARED makes a new icon at every call: it is ours to destroy.
+    if (NormalIcon && NormalIcon != OverIcon) ::DestroyIcon(NormalIcon);
+    if (OverIcon) ::DestroyIcon(OverIcon);
+    OverIcon = nullptr;
+    NormalIcon = nullptr;
+}
+
+void CHoverButton::SetIcons(int overIconId, int normalIconId) {
+    ReleaseIcons();
+    OverIcon = LoadIconResource(overIconId);
+    NormalIcon = normalIconId != 0 ? LoadIconResource(normalIconId) : OverIcon;
+    HoverTracking = normalIconId != 0 ? 1 : 0;
+
+    // A failed query leaves the cleared record: no icon measures 0 by 0.
+    ICONINFO info{};
+    ::GetIconInfo(OverIcon, &info);
+    const framework::GdiObject<HBITMAP> mask(info.hbmMask);
+    const framework::GdiObject<HBITMAP> colour(info.hbmColor);
+    IconWidth = static_cast<std::uint8_t>(info.xHotspot * 2);
+    IconHeight = static_cast<std::uint8_t>(info.yHotspot * 2);
+
+    if (hwnd_) ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CHoverButton::Repaint() const {
+    // Without a window, InvalidateRect would repaint every window on the desktop.
+    if (hwnd_) ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void CHoverButton::ResetNormalBackColor(int repaint) {
+    NormalBackColor = ::GetSysColor(COLOR_BTNFACE);
+    if (repaint == 1) Repaint();
+}
+
+void CHoverButton::ResetNormalTextColor(int repaint) {
+    NormalTextColor = ::GetSysColor(COLOR_BTNTEXT);
+    if (repaint == 1) Repaint();
+}
+
+void CHoverButton::ResetOverBackColor(int repaint) {
+    OverBackColor = ::GetSysColor(COLOR_BTNFACE);
+    if (repaint == 1) Repaint();
+}
+
+void CHoverButton::ResetOverTextColor(int repaint) {
+    OverTextColor = ::GetSysColor(COLOR_BTNTEXT);
+    if (repaint == 1) Repaint();
+}
+
+void CHoverButton::PreSubclassWindow() {
+    const LONG style = ::GetWindowLongA(hwnd_, GWL_STYLE) & 0xFF;
+    if (style & BS_DEFPUSHBUTTON) DefaultButton = 1;
+    SendMessage(BM_SETSTYLE, static_cast<WPARAM>(style | BS_OWNERDRAW), TRUE);
+    framework::CButton::PreSubclassWindow();
+}
+
+void CHoverButton::EnsureToolTip() {
+    if (ToolTip.GetSafeHwnd()) return;
+    ToolTip.Create(hwnd_, WS_POPUP);
+    ToolTip.Activate(false);
+}
+
+bool CHoverButton::PreTranslateMessage(MSG& message) {
+    EnsureToolTip();
+    ToolTip.RelayEvent(message);
+    return framework::CButton::PreTranslateMessage(message);
+}
+
+bool CHoverButton::HandleMessage(Message& message) {
+    try {
+        return framework::DispatchMessageMap(*this, MessageMap, message) ||
+               framework::CButton::HandleMessage(message);
+    } catch (...) {
+        // Nothing may unwind through the window procedure.
+        return false;
+    }
+}
+
+// --- Messages ---
+
+void CHoverButton::ReleaseOwnCapture() const {
+    // ReleaseCapture frees whichever window of the thread holds the capture; another
+    // window's capture (a menu, a dropped-down list) is not ours to end.
+    if (::GetCapture() == hwnd_) ::ReleaseCapture();
+}
+
+void CHoverButton::OnCaptureChanged(Message& m) {
+    if (Hovering == 1) {
+        // The button's own press takes the capture again: that is not a loss.
+        if (reinterpret_cast<HWND>(m.lParam) != hwnd_) ReleaseOwnCapture();
+        Repaint();
+    }
+    m.result = Default(m);
+}
+
+void CHoverButton::OnSetCursor(Message& m) {
+    if (!Cursor) {
+        m.passOn = true;
+        return;
+    }
+    ::SetCursor(Cursor);
+    m.result = TRUE;
+}
+
+void CHoverButton::OnKillFocus(Message& m) {
+    m.result = Default(m);
+    if (Flat && Hovering == 1) {
+        Hovering = 0;
+        Repaint();
+    }
+}
+
+void CHoverButton::OnMouseMove(Message& m) {
+    m.result = Default(m);
+    const WPARAM keys = m.wParam;
+    if ((keys & MK_LBUTTON) && Hovering == 0) return;
+    if (!Flat || !HoverTracking) return;
+
+    HWND active = ::GetActiveWindow();
+    HWND owner = ::GetWindow(hwnd_, GW_OWNER);
+    if (!owner) owner = ::GetParent(hwnd_);
+    HWND capture = ::GetCapture();
+    // A move that reaches the button while it holds no capture is a move over it.
+    if (capture != hwnd_ && active && owner) {
+        Hovering = 1;
+        ::SetCapture(hwnd_);
+        Repaint();
+        return;
+    }
+
+    POINT point{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    ::ClientToScreen(hwnd_, &point);
+    if (::WindowFromPoint(point) == hwnd_) return;
+    if (Hovering == 1) {
+        Hovering = 0;
+        Repaint();
+    }
+    // While the left button is down the control's own press owns the capture.
+    if (!(keys & MK_LBUTTON)) ReleaseOwnCapture();
+}
+
+void CHoverButton::OnTimer(Message& m) {
+    // A zero HoldTimer means no hold is pending, whatever the message's id.
+    if (HoldTimer == 0 || m.wParam != HoldTimer) return;
+    // Stopped before the menu opens: its modal loop would deliver the timer again.
+    ::KillTimer(hwnd_, HoldTimer);
+    HoldTimer = 0;
+    if (HoldMenuId != 0) ShowHoldMenu();
+}
+
+void CHoverButton::ShowHoldMenu() const {
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    const LoadedMenu menu(HoldMenuId);
+    HMENU popup = menu.Get() ? ::GetSubMenu(menu.Get(), HoldSubMenu) : nullptr;
+    if (!popup) return;
+    framework::CWinApp* app = framework::CWinApp::Current();
+    HWND commandTarget = app && app->MainWindow() ? app->MainWindow()->GetSafeHwnd() : nullptr;
+    if (!commandTarget) commandTarget = ::GetAncestor(hwnd_, GA_ROOT);
+    ::TrackPopupMenu(popup, TPM_RIGHTBUTTON, window.left, window.bottom, 0, commandTarget, nullptr);
+}
+
+void CHoverButton::OnLButtonDown(Message& m) {
+    if (Locked) return;
+    HoldTimer = static_cast<std::uint32_t>(::SetTimer(hwnd_, HoldTimerId, HoldDelay, nullptr));
+    m.result = Default(m);
+}
+
+void CHoverButton::OnLButtonUp(Message& m) {
+    if (Locked) return;
+    ::KillTimer(hwnd_, HoldTimer);
+    m.result = Default(m);
+}
+
+// The second press of a double-click is swallowed whole.
+void CHoverButton::OnLButtonDblClk(Message&) {}
+
+void CHoverButton::OnSysColorChange(Message&) {
+    OverBackColor = ::GetSysColor(COLOR_BTNFACE);
+    NormalBackColor = ::GetSysColor(COLOR_BTNFACE);
+    Repaint();
+}
+
+void CHoverButton::OnEnable(Message& m) {
+    if (m.wParam && Locked) return;
+    m.passOn = true;
+}
+
+// --- Painting ---
+
+void CHoverButton::DrawItem(const DRAWITEMSTRUCT& drawItemRecord) {
+    try {
+        framework::CDC target;
+        target.Attach(drawItemRecord.hDC);
+        CBufferDC dc(target);
+
+        const bool pressed = (drawItemRecord.itemState & ODS_SELECTED) != 0;
+        const bool focused = (drawItemRecord.itemState & ODS_FOCUS) != 0;
+        const bool greyed = Locked != 0;
+
+        RECT r = drawItemRecord.rcItem;
+        if (!Flat && (focused || DefaultButton == 1)) {
+            const framework::CBrush black(::CreateSolidBrush(RGB(0, 0, 0)));
+            dc.FrameRect(r, black);
+            ::InflateRect(&r, -1, -1);
+        }
+
+        const COLORREF back = (Hovering == 1 || pressed) ? OverBackColor : NormalBackColor;
+        if (Transparent == 1) {
+            PaintBackdrop(dc);
+        } else {
+            const framework::CBrush brush(::CreateSolidBrush(back));
+            dc.FillRect(r, brush);
+        }
+
+        DrawEdge(dc, r, pressed);
+
+        const std::string caption = ShowCaption ? GetWindowText() : std::string();
+        RECT captionRect = drawItemRecord.rcItem;
+        if (OverIcon) DrawButtonIcon(dc, caption, drawItemRecord.rcItem, captionRect, pressed, greyed);
+        if (!caption.empty()) DrawCaption(dc, caption, captionRect, pressed, greyed);
+
+        if (focused && (!Flat || FlatFocus == 1)) {
+            RECT focus = r;
+            ::InflateRect(&focus, -3, -3);
+            dc.DrawFocusRect(focus);
+        }
+    } catch (...) {
+        // A paint that cannot finish leaves the button as it was.
+    }
+}
+
+void CHoverButton::DrawEdge(framework::CDC& dc, const RECT& r, bool pressed) const {
+    const bool flatEdge = Flat && DrawEdges == 1 && (pressed || Hovering == 1);
+    if (Flat && !flatEdge) return;
+    if (!Flat && pressed) {
+        const framework::CBrush shadow(::CreateSolidBrush(::GetSysColor(COLOR_BTNSHADOW)));
+        dc.FrameRect(r, shadow);
+        return;
+    }
+
+    const POINT bottomLeft{r.left, r.bottom - 1};
+    const POINT topLeft{r.left, r.top};
+    const POINT topRight{r.right, r.top};
+    const POINT bottomRight{r.right - 1, r.bottom - 1};
+    const POINT aboveTopRight{r.right - 1, r.top - 1};
+    HGDIOBJ previous = dc.SelectObject(::GetStockObject(BLACK_PEN));
+    if (flatEdge) {
+        // Sunken while pressed, raised while hovering.
+        const framework::CPen topLeftPen = SolidPen(pressed ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
+        const framework::CPen bottomRightPen = SolidPen(pressed ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+        Corner(dc, topLeftPen, bottomLeft, topLeft, topRight);
+        Corner(dc, bottomRightPen, bottomLeft, bottomRight, aboveTopRight);
+        dc.SelectObject(previous);
+        return;
+    }
+
+    const framework::CPen highlight = SolidPen(COLOR_BTNHIGHLIGHT);
+    const framework::CPen light = SolidPen(COLOR_3DLIGHT);
+    const framework::CPen darkShadow = SolidPen(COLOR_3DDKSHADOW);
+    const framework::CPen shadow = SolidPen(COLOR_BTNSHADOW);
+    Corner(dc, highlight, bottomLeft, topLeft, topRight);
+    Corner(dc, light, {r.left + 1, r.bottom - 1}, {r.left + 1, r.top + 1}, {r.right, r.top + 1});
+    Corner(dc, darkShadow, bottomLeft, bottomRight, aboveTopRight);
+    Corner(dc, shadow, {r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top});
+    dc.SelectObject(previous);
+}
+
+void CHoverButton::DrawCaption(framework::CDC& dc, const std::string& caption, RECT captionRect, bool pressed,
+                               bool greyed) const {
+    RECT& t = captionRect;
+    if (pressed) ::OffsetRect(&t, 1, 1);
+    const framework::SelectObjectScope font(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
+    const bool over = Hovering == 1 || pressed;
+    dc.SetTextColor(over ? OverTextColor : NormalTextColor);
+    dc.SetBkColor(over ? OverBackColor : NormalBackColor);
+
+    const RECT c = t;
+    dc.DrawText(caption.c_str(), -1, t, DT_CALCRECT | DT_SINGLELINE);
+    ::OffsetRect(&t, ((c.right - c.left) - (t.right - t.left)) / 2,
+                 ((c.bottom - c.top) - (t.bottom - t.top)) / 2);
+    dc.SetBkMode(TRANSPARENT);
+    ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(caption.c_str()), 0, t.left, t.top,
+                 t.right - t.left, t.bottom - t.top, DST_PREFIXTEXT | (greyed ? DSS_DISABLED : 0));
+}
+
+void CHoverButton::DrawButtonIcon(framework::CDC& dc, const std::string& caption, const RECT& itemRect,
+                                  RECT& captionRect, bool pressed, bool greyed) {
+    RECT i = itemRect;
+    const int width = i.right - i.left;
+    const int height = i.bottom - i.top;
+    switch (IconPlacement) {
+        case 0:
+            if (caption.empty()) {
+                i.left += (width - IconWidth) / 2;
+            } else {
+                i.left += 3;
+                captionRect.left += IconWidth + 3;
+            }
+            i.top += (height - IconHeight) / 2;
+            break;
+        case 1:
+            i.left += (width - IconWidth) / 2;
+            if (caption.empty())
+                i.top += (height - IconHeight) / 2;
+            else
+                captionRect.top += IconHeight;
+            break;
+        default:
+            break;
+    }
+    if (pressed) ::OffsetRect(&i, 1, 1);
+
+    HICON icon = (Hovering == 1 || pressed) ? OverIcon : NormalIcon;
+    ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, i.left, i.top, i.right - i.left,
+                 i.bottom - i.top, DST_ICON | (greyed ? DSS_DISABLED : 0));
+}
+
+void CHoverButton::PaintBackdrop(framework::CDC& dc) {
+    HWND parent = ::GetParent(hwnd_);
+    framework::CClientDC parentDc(parent);
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    const int w = client.right - client.left;
+    const int h = client.bottom - client.top;
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    POINT origin{window.left, window.top};
+    ::ScreenToClient(parent, &origin);
+
+    // The parent's pixels are read once, at the first transparent paint.
+    if (!BackdropDC.GetSafeHdc()) {
+        BackdropDC.CreateCompatibleDC(parentDc);
+        BackdropBitmap.CreateCompatibleBitmap(parentDc, w, h);
+        BackdropOldBitmap = BackdropDC.SelectObject(BackdropBitmap);
+        BackdropDC.BitBlt(0, 0, w, h, parentDc, origin.x, origin.y, SRCCOPY);
+    }
+    dc.BitBlt(0, 0, w, h, BackdropDC, 0, 0, SRCCOPY);
+}
+
+}  // namespace plivora
