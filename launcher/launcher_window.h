@@ -1,0 +1,42 @@
+// The launcher's windows: the small status window, the secondary program's question,
+// the restart notice and the splash screen. Each waits by pumping messages, so the
+// windows stay responsive while a program starts or runs.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "launcher_handles.h"
+
+namespace plivora::launcher {
+
+// Dispatches messages until the handle is signalled or the time is up; true when signalled.
+bool PumpMessagesUntil(HANDLE handle, DWORD timeoutMs);
+
+class StatusWindow {
+public:
+    explicit StatusWindow(HINSTANCE instance);
+    StatusWindow(const StatusWindow&) = delete;
+    StatusWindow& operator=(const StatusWindow&) = delete;
+
+    HWND Get() const { return window_.Get(); }
+    void SetStatus(const std::string& text);
+    // Shows the messages with a Close button and waits for the user to close the window.
+    void ShowMessagesAndWait(const std::string& text);
+
+private:
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    WindowHandle window_;
+};
+
+// Yes or No; dontAskAgain tells whether the box was ticked.
+bool AskYesNo(HINSTANCE instance, HWND owner, const std::string& question, bool& dontAskAgain);
+
+void TellUser(HWND owner, const std::string& text, const char* title);
+
+// Shows a Windows bitmap or a simple AVI centred on the screen for the given time, or
+// until clicked. An empty result means shown; otherwise it says why not.
+std::string ShowSplash(HINSTANCE instance, const std::string& path, unsigned milliseconds);
+
+}  // namespace plivora::launcher

@@ -1,0 +1,54 @@
+// Reading the launcher's command line back into the values ComposeOpenEntry wrote.
+//
+// The composed line escapes nothing, so a few values cannot come back exactly:
+// - a double quote in any value ends that value early;
+// - targets are split on ", ", so a target whose name holds ", " reads as two names
+//   (the whole list, TargetFiles, still comes back exactly);
+// - the try-and-force pair is split at its first ", ", so Program 1 must not hold one;
+// - the splash duration is the text after the last "$" that still reads as a positive
+//   number, so a duration typed with a "$" in it may take part of the image name.
+// Everything else, "$", commas and blanks in names included, comes back unchanged.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace plivora {
+
+struct LauncherCommandLine {
+    std::string TargetFiles;  // as written: the names joined by ", "
+    bool UseSplash = false;
+    std::string SplashFile;
+    std::string SplashSeconds;
+    bool UseSecondary = false;
+    std::string SecondaryProgram;
+    int SecondaryOrder = 0;
+    int SecondaryPrompt = 0;
+    bool Verbose = false;
+    bool NoRegistryLookup = false;
+    bool HideDialog = false;
+    bool TryForce = false;
+    std::vector<std::string> ForcePrograms;  // in the order to try, one or two
+
+    bool operator==(const LauncherCommandLine& other) const;
+    bool operator!=(const LauncherCommandLine& other) const { return !(*this == other); }
+};
+
+struct ParsedLaunchArguments {
+    LauncherCommandLine Command;
+    // What could not be read, one sentence each; the rest of the line still counts.
+    std::vector<std::string> Problems;
+};
+
+// Reads the arguments as the launcher receives them: LaunchArguments(OpenEntry), possibly
+// without its trailing blank (autorun.inf readers strip it) and with extra blanks.
+ParsedLaunchArguments ParseLaunchArguments(const std::string& arguments);
+
+// The arguments ComposeOpenEntry writes for these values: for a line it composed, exactly
+// that line again, trailing blank included. The launcher's registry key is named by it.
+std::string ComposeLaunchArguments(const LauncherCommandLine& command);
+
+// The target names of a list joined by ", "; empty names are dropped.
+std::vector<std::string> SplitTargetList(const std::string& targetFiles);
+
+}  // namespace plivora

@@ -1,0 +1,399 @@
+// The real Plivora.exe under Wine, started from a scratch disc as autorun starts it.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "launcher_command_line.h"
+#include "launcher_harness.h"
+#include "launcher_resources.h"
+#include "project_settings.h"
+#include "registry_cleaner.h"
+#include "win32_handles.h"
+
+namespace plivora::launcher_tests {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+std::string Lower(std::string text) {
+    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+std::vector<std::string> Programs(const std::vector<Record>& records) {
+    std::vector<std::string> names;
+    for (const Record& record : records) names.push_back(record.Program + ":" + record.Phase);
+    return names;
+}
+
+class LauncherTest : public ::testing::Test {
+protected:
+    LauncherTest() : type_(disc_) { disc_.AddProgram("viewer"); }
+
+    // The path the launcher hands to programs, quoted, as a recorded argument ends.
+    std::string Quoted(const std::string& name) const { return "\"" + (disc_ / name) + "\""; }
+
+    Disc disc_;
+    TestFileType type_;
+};
+
+TEST_F(LauncherTest, OpensEachTargetFromTheDiscRootWithItsAssociatedProgram) {
+    disc_.AddFile("doc one.plvtest");
+    disc_.AddFile("sub\\Report, 2004.plvtest");
+    LauncherRun run(disc_, "\"doc one.plvtest, sub\\Report, 2004.plvtest\" /hide ");
+    EXPECT_EQ(run.ExitCode(), 0);
+    ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == 2; }));
+    const std::vector<Record> started = disc_.Started();
+    EXPECT_EQ(started[0].Program, "viewer");
+    EXPECT_EQ(Lower(started[0].Arguments), Lower(Quoted("doc one.plvtest")));
+    EXPECT_EQ(Lower(started[1].Arguments), Lower(Quoted("sub\\Report, 2004.plvtest")));
+    EXPECT_EQ(Lower(started[0].Folder), Lower(disc_.Root()));
+}
+
+TEST_F(LauncherTest, SmallWindowSaysWhatIsOpenedWithTheTypesDescription) {
+    disc_.AddFile("doc.plvtest");
+    LauncherRun run(disc_, "\"doc.plvtest\" ");
+    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(ItemText(window, IDC_STATUS_TEXT),
+              std::string("Opening ") + TestTypeDescription + " \"doc.plvtest\"...");
+    EXPECT_EQ(run.ExitCode(), 0) << "closes by itself once the program is up";
+    EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
+}
+
+TEST_F(LauncherTest, NoRegLeavesTheLookUpToWindows) {
+    disc_.AddFile("doc.plvtest");
+    LauncherRun run(disc_, "\"doc.plvtest\" /noreg ");
+    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(ItemText(window, IDC_STATUS_TEXT), "Opening \"doc.plvtest\"...");
+    EXPECT_EQ(run.ExitCode(), 0);
+    ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == 1; }));
+    EXPECT_EQ(Lower(disc_.Started()[0].Arguments), Lower(Quoted("doc.plvtest")));
+}
+
+TEST_F(LauncherTest, MissingTargetGetsAShortMessageAndVerboseTheFullOne) {
+    for (const bool verbose : {false, true}) {
+        SCOPED_TRACE(verbose ? "verbose" : "short");
+        LauncherRun run(disc_, std::string("\"gone.plvtest\" ") + (verbose ? "/verbose " : ""));
+        HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
+        const std::string messages = ItemText(window, IDC_MESSAGES);
+        if (verbose) {
+            EXPECT_THAT(messages,
+                        HasSubstr("Cannot find the target file \"" + (disc_ / "gone.plvtest") + "\""));
+        } else {
+            EXPECT_EQ(messages, "Cannot find \"gone.plvtest\".");
+        }
+        Click(window, IDCANCEL);
+        EXPECT_EQ(run.ExitCode(), 1);
+    }
+}
+
+TEST_F(LauncherTest, UnassociatedTypeIsReported) {
+    disc_.AddFile("x.plvnone");
+    LauncherRun run(disc_, "\"x.plvnone\" /verbose ");
+    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
+    EXPECT_THAT(ItemText(window, IDC_MESSAGES), HasSubstr("No program on this computer opens"));
+    Click(window, IDCANCEL);
+    EXPECT_EQ(run.ExitCode(), 1);
+}
+
+TEST_F(LauncherTest, HideShowsNoWindowEvenForProblems) {
+    disc_.AddFile("doc.plvtest");
+    LauncherRun run(disc_, "\"gone.plvtest, doc.plvtest\" /fast /hide /verbose ");
+    bool windowSeen = false;
+    ASSERT_TRUE(WaitFor([&] {
+        windowSeen = windowSeen || run.FindWindowTitled(LAUNCHER_TITLE) != nullptr;
+        return run.HasEnded();
+    }));
+    EXPECT_FALSE(windowSeen);
+    EXPECT_EQ(run.ExitCode(), 1) << "the problems still show in the exit code";
+    ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == 1; })) << "what can be opened still is";
+}
+
+TEST_F(LauncherTest, BadSwitchIsReportedAndTheRestOfTheLineStillWorks) {
+    disc_.AddFile("doc.plvtest");
+    LauncherRun run(disc_, "\"doc.plvtest\" /Verbose /noreg ");
+    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
+    EXPECT_EQ(ItemText(window, IDC_MESSAGES),
+              "The disc's start-up line has a mistake; part of it was ignored.");
+    ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == 1; }));
+    Click(window, IDCANCEL);
+    EXPECT_EQ(run.ExitCode(), 1);
+}
+
+TEST_F(LauncherTest, TryForceTriesProgramOneThenTwoThenTheAssociatedProgram) {
+    disc_.AddFile("doc.plvtest");
+    disc_.AddProgram("program1");
+    disc_.AddProgram("program 2");
+    struct Case {
+        const char* Programs;
+        const char* Expected;
+        const char* Arguments;
+    };
+    const Case cases[] = {
+        {"program1.exe -k, program 2.exe -sk", "program1", "-k "},
+        {"missing1.exe -k, program 2.exe -sk", "program 2", "-sk "},
+        {"missing2.exe", "viewer", ""},
+        {"missing1.exe -k, missing2.exe -sk", "viewer", ""},
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.Programs);
+        DeleteFileA((disc_ / "records.txt").c_str());
+        LauncherRun run(disc_, std::string("\"doc.plvtest\" /hide /tryforce \"") + testCase.Programs + "\" ");
+        EXPECT_EQ(run.ExitCode(), 0);
+        ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+        const std::vector<Record> started = disc_.Started();
+        ASSERT_EQ(started.size(), 1u);
+        EXPECT_EQ(started[0].Program, testCase.Expected);
+        EXPECT_EQ(Lower(started[0].Arguments), Lower(testCase.Arguments + Quoted("doc.plvtest")));
+    }
+}
+
+TEST_F(LauncherTest, VerboseTellsWhichForcedProgramFailed) {
+    disc_.AddFile("doc.plvtest");
+    LauncherRun run(disc_, "\"doc.plvtest\" /verbose /tryforce \"missing1.exe -k\" ");
+    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
+    EXPECT_THAT(ItemText(window, IDC_MESSAGES), HasSubstr("Program 1 \"missing1.exe -k\" could not open"));
+    Click(window, IDCANCEL);
+    EXPECT_EQ(run.ExitCode(), 0) << "the associated program opened it in the end";
+    EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
+}
+
+TEST_F(LauncherTest, SecondaryTryingTheTargetFirstRunsOnlyWhenNoProgramOpensIt) {
+    disc_.AddFile("doc.plvtest");
+    disc_.AddFile("paper.plvnone");
+    disc_.AddProgram("setup");
+    {
+        LauncherRun run(disc_, "\"doc.plvtest\" /secProg \"setup.exe$0$0\" /hide ");
+        EXPECT_EQ(run.ExitCode(), 0);
+        ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+        EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
+    }
+    DeleteFileA((disc_ / "records.txt").c_str());
+    {
+        LauncherRun run(disc_, "\"paper.plvnone\" /secProg \"setup.exe$0$0\" /hide ");
+        EXPECT_EQ(run.ExitCode(), 0);
+        ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+        EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"setup:start"}));
+        EXPECT_EQ(Lower(disc_.Started()[0].Folder), Lower(disc_.Root()));
+    }
+}
+
+TEST_F(LauncherTest, SecondaryRunFirstIsWaitedForBeforeTheTargetOpens) {
+    disc_.AddFile("doc.plvtest");
+    disc_.AddProgram("setup");
+    disc_.Hold("setup");
+    LauncherRun run(disc_, "\"doc.plvtest\" /secProg \"setup.exe$1$0\" ");
+    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(WaitFor(
+        [&] { return ItemText(window, IDC_STATUS_TEXT) == "Waiting for \"setup.exe\" to finish..."; }));
+    ASSERT_TRUE(WaitFor([&] { return !disc_.Records().empty(); }));
+    EXPECT_EQ(Programs(disc_.Records()), (std::vector<std::string>{"setup:start"}));
+    disc_.Release("setup");
+    EXPECT_EQ(run.ExitCode(), 0);
+    ASSERT_TRUE(WaitFor([&] { return disc_.Records().size() == 4; }));
+    EXPECT_EQ(Programs(disc_.Records()),
+              (std::vector<std::string>{"setup:start", "setup:end", "viewer:start", "viewer:end"}));
+}
+
+TEST_F(LauncherTest, MissingSecondaryProgramIsReportedAndTheTargetStillOpens) {
+    disc_.AddFile("doc.plvtest");
+    LauncherRun run(disc_, "\"doc.plvtest\" /secProg \"codec\\setup.exe$1$0\" ");
+    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
+    EXPECT_EQ(ItemText(window, IDC_MESSAGES), "Cannot find the secondary program \"codec\\setup.exe\".");
+    ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+    EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
+    Click(window, IDCANCEL);
+    EXPECT_EQ(run.ExitCode(), 1);
+}
+
+// The question, answered from the test; the answer kept when asked, in the key that
+// Create clears.
+class SecondaryQuestionTest : public LauncherTest {
+protected:
+    SecondaryQuestionTest() {
+        disc_.AddFile("docs\\doc.plvtest");
+        disc_.AddProgram("setup");
+    }
+    static constexpr const char* Arguments = "\"docs\\doc.plvtest\" /secProg \"setup.exe$1$2\" /hide ";
+
+    // Answers the question of a run and returns the text it asked.
+    static std::string Answer(LauncherRun& run, int button, bool dontAskAgain) {
+        HWND prompt = run.WaitForWindow(PROMPT_TITLE);
+        if (!prompt) return "(no question)";
+        const std::string question = ItemText(prompt, IDC_PROMPT_TEXT);
+        if (dontAskAgain) SendMessageA(GetDlgItem(prompt, IDC_DONT_ASK), BM_SETCHECK, BST_CHECKED, 0);
+        Click(prompt, button);
+        return question;
+    }
+};
+
+TEST_F(SecondaryQuestionTest, NoSkipsTheProgramAndAsksAgainNextTime) {
+    const RememberedAnswerKey key(Arguments);
+    for (int round = 0; round < 2; ++round) {
+        DeleteFileA((disc_ / "records.txt").c_str());
+        LauncherRun run(disc_, Arguments);
+        EXPECT_THAT(Answer(run, IDNO, false), HasSubstr("it runs \"setup.exe\""));
+        EXPECT_EQ(run.ExitCode(), 0);
+        ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+        EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
+        EXPECT_EQ(key.Value(), "(none)");
+    }
+}
+
+TEST_F(SecondaryQuestionTest, DontAskAgainIsKeptUntilCreateClearsIt) {
+    const RememberedAnswerKey key(Arguments);
+    {
+        LauncherRun run(disc_, Arguments);
+        Answer(run, IDYES, true);
+        EXPECT_EQ(run.ExitCode(), 0);
+        ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == 2; }));
+        EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"setup:start", "viewer:start"}));
+    }
+    EXPECT_EQ(key.Value(), "run");
+    DeleteFileA((disc_ / "records.txt").c_str());
+    {
+        // Answered already: the run goes through without any question to answer.
+        LauncherRun run(disc_, Arguments);
+        EXPECT_EQ(run.ExitCode(), 0);
+        ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == 2; }));
+        EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"setup:start", "viewer:start"}));
+    }
+    // Create clears the value named by its own arguments through HKEY_CLASSES_ROOT, which
+    // on Windows shows the per-user classes; Wine's does not, so clear them directly.
+    ProjectSettings settings;
+    settings.TargetFiles = "docs\\doc.plvtest";
+    settings.UseSecondary = 1;
+    settings.SecondaryProgram = "setup.exe";
+    settings.HideDialog = 1;
+    const std::string created = LaunchArguments(ComposeOpenEntry(settings, 1, 2));
+    ASSERT_EQ(created, Arguments);
+    UniqueRegKey userClasses;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Classes", 0, KEY_READ, userClasses.Receive()),
+              ERROR_SUCCESS);
+    EXPECT_TRUE(RegistryCleaner(userClasses.Get()).RemoveEntry(created, std::string("DontAsk")));
+    EXPECT_EQ(key.Value(), "(none)");
+    DeleteFileA((disc_ / "records.txt").c_str());
+    LauncherRun run(disc_, Arguments);
+    EXPECT_NE(Answer(run, IDNO, true), "(no question)") << "asks again after Create";
+    EXPECT_EQ(run.ExitCode(), 0);
+    EXPECT_EQ(key.Value(), "skip");
+    ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+    EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
+}
+
+TEST_F(LauncherTest, RebootPromptsTellTheUserToRestartAfterTheProgramHasRun) {
+    disc_.AddFile("doc.plvtest");
+    disc_.AddProgram("setup");
+    disc_.Hold("setup");
+    LauncherRun run(disc_, "\"doc.plvtest\" /secProg \"setup.exe$1$1\" /hide ");
+    ASSERT_TRUE(WaitFor([&] { return !disc_.Records().empty(); }));
+    EXPECT_FALSE(run.FindWindowTitled(PROMPT_TITLE)) << "prompt 1 asks nothing first";
+    EXPECT_FALSE(run.FindWindowTitled(RESTART_TITLE)) << "not while the program still runs";
+    disc_.Release("setup");
+    HWND notice = run.WaitForWindow(RESTART_TITLE);
+    ASSERT_TRUE(notice);
+    EXPECT_THAT(MessageBoxText(notice), HasSubstr("restart your computer, then insert this disc again"));
+    Click(notice, IDOK);
+    EXPECT_EQ(run.ExitCode(), 0);
+    ASSERT_TRUE(WaitFor([&] { return disc_.Records().size() == 4; }));
+    EXPECT_EQ(Programs(disc_.Records()),
+              (std::vector<std::string>{"setup:start", "setup:end", "viewer:start", "viewer:end"}));
+}
+
+TEST_F(LauncherTest, ConfirmAndRebootAsksThenTellsToRestart) {
+    disc_.AddFile("paper.plvnone");
+    disc_.AddProgram("setup");
+    const std::string arguments = "\"paper.plvnone\" /secProg \"setup.exe$0$3\" /hide ";
+    const RememberedAnswerKey key(arguments);
+    LauncherRun run(disc_, arguments);
+    HWND prompt = run.WaitForWindow(PROMPT_TITLE);
+    ASSERT_TRUE(prompt);
+    const std::string question = ItemText(prompt, IDC_PROMPT_TEXT);
+    EXPECT_THAT(question, HasSubstr("No program on this computer opens \"paper.plvnone\""));
+    EXPECT_THAT(question, HasSubstr("restart your computer afterwards"));
+    Click(prompt, IDYES);
+    HWND notice = run.WaitForWindow(RESTART_TITLE);
+    ASSERT_TRUE(notice);
+    Click(notice, IDOK);
+    EXPECT_EQ(run.ExitCode(), 0);
+    EXPECT_EQ(Programs(disc_.Records()), (std::vector<std::string>{"setup:start", "setup:end"}));
+}
+
+// A 24-bit Windows bitmap of one colour.
+std::string Bitmap(int width, int height) {
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + stride * height;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    bytes.append(static_cast<std::size_t>(stride) * height, '\x7f');
+    return bytes;
+}
+
+TEST_F(LauncherTest, SplashShowsTheBitmapCentredForItsTimeBeforeTheTargetOpens) {
+    disc_.AddFile("doc.plvtest");
+    disc_.AddFile("art\\splash $1.bmp", Bitmap(64, 48));
+    LauncherRun run(disc_, "\"doc.plvtest\" /splash \"art\\splash $1.bmp$1\" /hide ");
+    HWND splash = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (splash = run.FindWindowOfClass(SPLASH_CLASS)) != nullptr; }));
+    const ULONGLONG seen = GetTickCount64();
+    RECT frame{};
+    GetWindowRect(splash, &frame);
+    EXPECT_EQ(frame.right - frame.left, 64);
+    EXPECT_EQ(frame.bottom - frame.top, 48);
+    EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - 64) / 2);
+    EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - 48) / 2);
+    bool openedTooSoon = false;
+    ASSERT_TRUE(WaitFor([&] {
+        openedTooSoon = openedTooSoon || !disc_.Records().empty();
+        return !IsWindow(splash);
+    }));
+    EXPECT_FALSE(openedTooSoon) << "the target opened while the splash screen was up";
+    EXPECT_GE(GetTickCount64() - seen, 800u) << "shown for about its second";
+    EXPECT_EQ(run.ExitCode(), 0);
+    ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+}
+
+TEST_F(LauncherTest, UnreadableSplashIsReportedAndTheTargetStillOpens) {
+    disc_.AddFile("doc.plvtest");
+    disc_.AddFile("broken.bmp", "not a bitmap");
+    for (const char* splash : {"missing.bmp$1", "broken.bmp$1"}) {
+        SCOPED_TRACE(splash);
+        DeleteFileA((disc_ / "records.txt").c_str());
+        LauncherRun run(disc_, std::string("\"doc.plvtest\" /splash \"") + splash + "\" /verbose ");
+        HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
+        EXPECT_THAT(ItemText(window, IDC_MESSAGES), HasSubstr("splash image"));
+        ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+        Click(window, IDCANCEL);
+        EXPECT_EQ(run.ExitCode(), 1);
+    }
+}
+
+}  // namespace
+}  // namespace plivora::launcher_tests

@@ -1,0 +1,192 @@
+// The packages users get, under Wine: the zip (unpacked by the package_zip fixture) and
+// the installer, which installs silently into a scratch folder, starts, and uninstalls.
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "launcher_harness.h"
+#include "win32_handles.h"
+#include "win32_test_support.h"
+
+namespace plivora::launcher_tests {
+namespace {
+
+using fakes::FileExists;
+using fakes::ModuleFolder;
+
+const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PlivoraAssistant";
+const char* const ProgramTitle = "Plivora Assistant 2.1";
+
+// `make dist` points the tests at the packages it made; otherwise this build's own. The
+// zip's test runs what the package_zip fixture unpacked from the same folder.
+std::string PackageFolder() {
+    const char* chosen = std::getenv("PLIVORA_PACKAGE_DIR");
+    if (!chosen || !*chosen) return ModuleFolder() + "\\package";
+    // A Linux path: Wine shows the root file system as drive Z.
+    return chosen[0] == '/' ? std::string("Z:") + chosen : std::string(chosen);
+}
+
+bool FolderExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string StartMenuFolder() {
+    char programs[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_PROGRAMS, nullptr, SHGFP_TYPE_CURRENT, programs);
+    return std::string(programs) + "\\Plivora Assistant";
+}
+
+bool UninstallEntryExists() { return fakes::KeyExists(UninstallKey, HKEY_CURRENT_USER); }
+
+// Runs a command line to its end; its exit code, or -1.
+int RunToEnd(std::string commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+        return -1;
+    CloseHandle(info.hThread);
+    const bool ended = WaitForSingleObject(info.hProcess, 120000) == WAIT_OBJECT_0;
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hProcess);
+    return ended ? static_cast<int>(code) : -1;
+}
+
+struct TitledWindow {
+    DWORD ProcessId;
+    HWND Found;
+};
+
+BOOL CALLBACK FindProgramWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<TitledWindow*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->ProcessId || !IsWindowVisible(window) || WindowText(window) != ProgramTitle)
+        return TRUE;
+    search->Found = window;
+    return FALSE;
+}
+
+// Starts the program in its folder, waits for its form and closes it again.
+void ExpectProgramStartsAndCloses(const std::string& program, const std::string& folder) {
+    ASSERT_TRUE(FileExists(program)) << program;
+    std::string commandLine = "\"" + program + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder.c_str(), &startup, &info));
+    CloseHandle(info.hThread);
+    TitledWindow search{info.dwProcessId, nullptr};
+    const bool shown = WaitFor([&] {
+        EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&search));
+        return search.Found != nullptr;
+    });
+    if (shown) PostMessageA(search.Found, WM_CLOSE, 0, 0);
+    const bool ended = WaitForSingleObject(info.hProcess, 20000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(info.hProcess, 1);
+    WaitForSingleObject(info.hProcess, 5000);
+    CloseHandle(info.hProcess);
+    EXPECT_TRUE(shown) << "no window titled \"" << ProgramTitle << "\" from " << program;
+    EXPECT_TRUE(ended) << "the program did not close";
+}
+
+struct Shortcut {
+    std::string Target;
+    std::string Folder;
+};
+
+// What a shortcut starts, read the way the shell reads it.
+Shortcut ReadShortcut(const std::string& path) {
+    Shortcut shortcut;
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t widePath[MAX_PATH] = {};
+            MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
+            char text[MAX_PATH] = {};
+            if (SUCCEEDED(file->Load(widePath, STGM_READ)) &&
+                SUCCEEDED(link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH))) {
+                shortcut.Target = text;
+                link->GetWorkingDirectory(text, MAX_PATH);
+                shortcut.Folder = text;
+            }
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return shortcut;
+}
+
+std::string Lower(std::string text) {
+    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+TEST(PackageTest, TheUnpackedZipRunsAsItIs) {
+#ifdef PLIVORA_NO_MAKENSIS
+    GTEST_SKIP()
+        << "makensis was not found when this build was configured (Debian package nsis): no packages to test";
+#endif
+    const std::string unpacked = ModuleFolder() + "\\unzipped\\" PLIVORA_PACKAGE_NAME;
+    ASSERT_TRUE(FileExists(unpacked + "\\Plivora.exe"));
+    ASSERT_TRUE(FileExists(unpacked + "\\Backup\\Plivora.exe"));
+    ExpectProgramStartsAndCloses(unpacked + "\\PlivoraAssistant.exe", unpacked);
+}
+
+TEST(PackageTest, InstallsSilentlyStartsAndUninstallsWhatItInstalled) {
+#ifdef PLIVORA_NO_MAKENSIS
+    GTEST_SKIP() << "makensis was not found when this build was configured (Debian package nsis): no "
+                    "installer to test";
+#endif
+    const std::string installer = PackageFolder() + "\\" PLIVORA_PACKAGE_NAME "-setup.exe";
+    ASSERT_TRUE(FileExists(installer)) << installer;
+    fakes::TemporaryFolder scratch;
+    const std::string folder = scratch / "Plivora Assistant";
+    ASSERT_FALSE(UninstallEntryExists()) << "installed already: this test would remove a real installation";
+
+    // NSIS wants /D= last and unquoted, blanks and all.
+    ASSERT_EQ(RunToEnd("\"" + installer + "\" /S /D=" + folder), 0);
+    for (const char* file : {"PlivoraAssistant.exe", "Plivora.exe", "Backup\\Plivora.exe", "Uninstall.exe"})
+        EXPECT_TRUE(FileExists(folder + "\\" + file)) << file;
+    const std::string menu = StartMenuFolder();
+    EXPECT_TRUE(FileExists(menu + "\\Plivora Assistant.lnk"));
+    EXPECT_TRUE(FileExists(menu + "\\Uninstall Plivora Assistant.lnk"));
+    EXPECT_TRUE(UninstallEntryExists());
+
+    const Shortcut shortcut = ReadShortcut(menu + "\\Plivora Assistant.lnk");
+    EXPECT_EQ(Lower(shortcut.Target), Lower(folder + "\\PlivoraAssistant.exe"));
+    EXPECT_EQ(Lower(shortcut.Folder), Lower(folder));
+    ExpectProgramStartsAndCloses(folder + "\\PlivoraAssistant.exe", folder);
+
+    // The user's own files in the folder stay; everything installed goes.
+    ASSERT_TRUE(fakes::WriteBytes(folder + "\\notes.txt", "mine"));
+    // The uninstaller copies itself away and returns at once; what it does comes after.
+    ASSERT_EQ(RunToEnd("\"" + folder + "\\Uninstall.exe\" /S"), 0);
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            return !FolderExists(menu) && !UninstallEntryExists() &&
+                   fakes::FolderEntries(folder) == std::vector<std::string>{"notes.txt"};
+        },
+        60000))
+        << "left behind: start menu " << FolderExists(menu) << ", uninstall entry " << UninstallEntryExists()
+        << ", files " << fakes::FolderEntries(folder).size();
+    DeleteFileA((folder + "\\notes.txt").c_str());
+    RemoveDirectoryA(folder.c_str());
+    EXPECT_FALSE(FolderExists(folder));
+}
+
+}  // namespace
+}  // namespace plivora::launcher_tests
