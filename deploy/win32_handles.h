@@ -1,5 +1,4 @@
-// Owning wrappers for the handles the deploy layer opens. Not copyable: exactly one owner
-// closes each handle.
+// Owning wrappers for platform handles. Not copyable: exactly one owner closes each.
 #pragma once
 
 #include <cstdio>
@@ -9,64 +8,59 @@
 
 namespace plivora {
 
-class UniqueRegKey {
+// Traits::Close(handle) releases a handle that is not the empty Handle().
+template <class Handle, class Traits>
+class UniqueHandle {
 public:
-    UniqueRegKey() = default;
-    explicit UniqueRegKey(HKEY key) : key_(key) {}
-    ~UniqueRegKey() { Reset(); }
-    UniqueRegKey(const UniqueRegKey&) = delete;
-    UniqueRegKey& operator=(const UniqueRegKey&) = delete;
-    UniqueRegKey(UniqueRegKey&& other) noexcept : key_(other.Release()) {}
-    UniqueRegKey& operator=(UniqueRegKey&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            key_ = other.Release();
-        }
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    ~UniqueHandle() { Reset(); }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) Reset(other.Release());
         return *this;
     }
 
-    HKEY Get() const { return key_; }
-    // For the out parameter of RegOpenKeyEx and RegCreateKeyEx.
-    HKEY* Receive() {
+    Handle Get() const { return handle_; }
+    // For out parameters such as RegOpenKeyEx's.
+    Handle* Receive() {
         Reset();
-        return &key_;
+        return &handle_;
     }
-    HKEY Release() { return std::exchange(key_, nullptr); }
-    void Reset() {
-        if (key_) RegCloseKey(std::exchange(key_, nullptr));
+    Handle Release() { return std::exchange(handle_, Handle()); }
+    void Reset(Handle handle = Handle()) {
+        if (handle_ != Handle()) Traits::Close(handle_);
+        handle_ = handle;
     }
-    explicit operator bool() const { return key_ != nullptr; }
+    explicit operator bool() const { return handle_ != Handle(); }
 
 private:
-    HKEY key_ = nullptr;
+    Handle handle_ = Handle();
 };
 
-class UniqueFile {
+struct RegKeyTraits {
+    static void Close(HKEY key) { RegCloseKey(key); }
+};
+struct KernelTraits {
+    static void Close(HANDLE handle) { CloseHandle(handle); }
+};
+struct FileTraits {
+    static void Close(std::FILE* file) { std::fclose(file); }
+};
+
+using UniqueRegKey = UniqueHandle<HKEY, RegKeyTraits>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, KernelTraits>;
+
+class UniqueFile : public UniqueHandle<std::FILE*, FileTraits> {
 public:
-    UniqueFile() = default;
-    explicit UniqueFile(std::FILE* file) : file_(file) {}
-    ~UniqueFile() {
-        if (file_) std::fclose(file_);
-    }
-    UniqueFile(const UniqueFile&) = delete;
-    UniqueFile& operator=(const UniqueFile&) = delete;
-    UniqueFile(UniqueFile&& other) noexcept : file_(other.Release()) {}
-    UniqueFile& operator=(UniqueFile&& other) noexcept {
-        if (this != &other) {
-            if (file_) std::fclose(file_);
-            file_ = other.Release();
-        }
-        return *this;
-    }
-
-    std::FILE* Get() const { return file_; }
-    std::FILE* Release() { return std::exchange(file_, nullptr); }
+    using UniqueHandle::UniqueHandle;
     // fclose's result: the last buffered write can fail only here.
-    bool Close() { return file_ && std::fclose(Release()) == 0; }
-    explicit operator bool() const { return file_ != nullptr; }
-
-private:
-    std::FILE* file_ = nullptr;
+    bool Close() {
+        std::FILE* file = Release();
+        return file && std::fclose(file) == 0;
+    }
 };
 
 }  // namespace plivora

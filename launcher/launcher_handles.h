@@ -1,43 +1,15 @@
-// Owners of the launcher's kernel and GDI handles. Not copyable: one owner closes each.
+// Owners of the launcher's process, bitmap and window handles.
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
+#include "win32_handles.h"
 
 namespace plivora::launcher {
 
-template <class Handle, class Traits>
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(Handle handle) : handle_(handle) {}
-    ~UniqueHandle() { Reset(); }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Handle())) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            handle_ = std::exchange(other.handle_, Handle());
-        }
-        return *this;
-    }
+using plivora::UniqueKernelHandle;
+using plivora::UniqueHandle;
 
-    Handle Get() const { return handle_; }
-    void Reset(Handle handle = Handle()) {
-        if (handle_) Traits::Close(handle_);
-        handle_ = handle;
-    }
-    explicit operator bool() const { return handle_ != Handle(); }
-
-private:
-    Handle handle_ = Handle();
-};
-
-struct KernelTraits {
-    static void Close(HANDLE handle) { CloseHandle(handle); }
-};
 struct GdiTraits {
     static void Close(HGDIOBJ object) { DeleteObject(object); }
 };
@@ -47,7 +19,7 @@ struct WindowTraits {
     }
 };
 
-using ProcessHandle = UniqueHandle<HANDLE, KernelTraits>;
+using ProcessHandle = UniqueKernelHandle;
 using BitmapHandle = UniqueHandle<HBITMAP, GdiTraits>;
 using WindowHandle = UniqueHandle<HWND, WindowTraits>;
 
