@@ -133,16 +133,18 @@ int LauncherRun::ExitCode(DWORD timeoutMs) {
 
 bool LauncherRun::HasEnded() const { return !process_ || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }
 
-HWND LauncherRun::FindWindowTitled(const std::string& title) const {
-    Search search{processId_, title, std::string(), nullptr};
+HWND FindVisibleWindow(DWORD processId, const std::string& title, const std::string& className) {
+    Search search{processId, title, className, nullptr};
     EnumWindows(FindInProcess, reinterpret_cast<LPARAM>(&search));
     return search.Found;
 }
 
+HWND LauncherRun::FindWindowTitled(const std::string& title) const {
+    return FindVisibleWindow(processId_, title, std::string());
+}
+
 HWND LauncherRun::FindWindowOfClass(const std::string& className) const {
-    Search search{processId_, std::string(), className, nullptr};
-    EnumWindows(FindInProcess, reinterpret_cast<LPARAM>(&search));
-    return search.Found;
+    return FindVisibleWindow(processId_, std::string(), className);
 }
 
 HWND LauncherRun::WaitForWindow(const std::string& title, DWORD timeoutMs) const {

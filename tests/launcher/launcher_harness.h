@@ -76,6 +76,8 @@ private:
 };
 
 std::string WindowText(HWND window);
+// A visible top-level window of the process; an empty title or class matches any.
+HWND FindVisibleWindow(DWORD processId, const std::string& title, const std::string& className = {});
 std::string ItemText(HWND dialog, int id);
 // A message box's text (its static control).
 std::string MessageBoxText(HWND box);

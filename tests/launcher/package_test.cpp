@@ -60,21 +60,6 @@ int RunToEnd(std::string commandLine) {
     return ended ? static_cast<int>(code) : -1;
 }
 
-struct TitledWindow {
-    DWORD ProcessId;
-    HWND Found;
-};
-
-BOOL CALLBACK FindProgramWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<TitledWindow*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->ProcessId || !IsWindowVisible(window) || WindowText(window) != ProgramTitle)
-        return TRUE;
-    search->Found = window;
-    return FALSE;
-}
-
 // Starts the program in its folder, waits for its form and closes it again.
 void ExpectProgramStartsAndCloses(const std::string& program, const std::string& folder) {
     ASSERT_TRUE(FileExists(program)) << program;
@@ -85,12 +70,9 @@ void ExpectProgramStartsAndCloses(const std::string& program, const std::string&
     ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                folder.c_str(), &startup, &info));
     CloseHandle(info.hThread);
-    TitledWindow search{info.dwProcessId, nullptr};
-    const bool shown = WaitFor([&] {
-        EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&search));
-        return search.Found != nullptr;
-    });
-    if (shown) PostMessageA(search.Found, WM_CLOSE, 0, 0);
+    HWND form = nullptr;
+    const bool shown = WaitFor([&] { return (form = FindVisibleWindow(info.dwProcessId, ProgramTitle)) != nullptr; });
+    if (shown) PostMessageA(form, WM_CLOSE, 0, 0);
     const bool ended = WaitForSingleObject(info.hProcess, 20000) == WAIT_OBJECT_0;
     if (!ended) TerminateProcess(info.hProcess, 1);
     WaitForSingleObject(info.hProcess, 5000);
