@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "ansi_text.h"
 #include "project_settings.h"
 #include "registry_cleaner.h"
 #include "win32_handles.h"
@@ -14,17 +15,6 @@
 namespace plivora {
 
 namespace {
-
-// The folder part of a path, with its separator; "." when there is none.
-std::string FolderOf(const std::string& path) {
-    const std::size_t cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? std::string(".\\") : path.substr(0, cut + 1);
-}
-
-std::string FileNameOf(const std::string& path) {
-    const std::size_t cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 bool WithinPathLimit(const std::string& path) { return path.size() < MAX_PATH; }
 
@@ -72,7 +62,8 @@ bool Win32PlatformOperations::WriteTextFile(const std::string& path, const std::
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     // Written beside the file and swapped in only when complete, so a failure never
     // truncates what was there.
-    const std::string folder = FolderOf(path);
+    std::string folder = FolderOf(path);
+    if (folder.empty()) folder = ".\\";
     if (folder.size() > MAX_PATH - 14) return false;  // GetTempFileName's own limit
     char temporaryPath[MAX_PATH] = {};
     if (GetTempFileNameA(folder.c_str(), "pla", 0, temporaryPath) == 0) return false;

@@ -22,8 +22,10 @@ std::string FolderOf(const std::string& path) {
     std::mblen(nullptr, 0);
     std::size_t end = 0;
     for (std::size_t at = 0; at < path.size(); at += CharLengthAt(path, at))
-        if (path[at] == '\\') end = at + 1;
+        if (IsSeparator(path[at])) end = at + 1;
     return path.substr(0, end);
 }
+
+std::string FileNameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
 
 }  // namespace plivora

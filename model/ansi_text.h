@@ -15,7 +15,10 @@ std::size_t CharLengthAt(const std::string& text, std::size_t at);
 // True when the last character of text is a backslash or a slash.
 bool EndsWithSeparator(const std::string& text);
 
-// Everything up to and including the last backslash; empty when there is none.
+// Everything up to and including the last backslash or slash; empty when there is none.
 std::string FolderOf(const std::string& path);
+
+// Everything after the last backslash or slash.
+std::string FileNameOf(const std::string& path);
 
 }  // namespace plivora

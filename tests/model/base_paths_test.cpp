@@ -66,6 +66,8 @@ TEST(FolderOfTest, KeepsTheLastBackslash) {
     EXPECT_EQ(FolderOf("C:\\Tools\\x.exe"), "C:\\Tools\\");
     EXPECT_EQ(FolderOf("C:\\x.exe"), "C:\\");
     EXPECT_EQ(FolderOf("x.exe"), "");
+    EXPECT_EQ(FolderOf("D:/cd/autorun.inf"), "D:/cd/");
+    EXPECT_EQ(FileNameOf("C:\\Tools\\x.exe"), "x.exe");
 }
 
 }  // namespace
