@@ -1,10 +1,11 @@
 // Many paints and hovers of the form's self-painted parts, with a ledger of every handle
-// the program's own code makes and releases. GetGuiResources is printed and compared
-// too, but Wine answers 0 for it, so under Wine the ledger is what counts.
+// the program's own code makes and releases. The ledger counts each call exactly, so a
+// leak shows after a few rounds; `make soak` runs the long count.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -22,7 +23,14 @@ long Milliseconds(std::chrono::steady_clock::time_point from, std::chrono::stead
     return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count());
 }
 
-TEST(FormSoakTest, TenThousandPaintsAndAThousandHoversPerButtonLeakNoHandles) {
+// A round count from the environment, else the short default.
+int Rounds(const char* variable, int fallback) {
+    const char* text = std::getenv(variable);
+    const int value = text ? std::atoi(text) : 0;
+    return value > 0 ? value : fallback;
+}
+
+TEST(FormSoakTest, RepeatedPaintsAndHoversLeakNoHandles) {
     FakePickers pickers;
     FormDriver form(pickers);
     ::SetForegroundWindow(form.Window());
@@ -43,13 +51,10 @@ TEST(FormSoakTest, TenThousandPaintsAndAThousandHoversPerButtonLeakNoHandles) {
     paintAll();
     form.Pump();
 
-    HANDLE process = ::GetCurrentProcess();
-    const DWORD gdiBefore = ::GetGuiResources(process, GR_GDIOBJECTS);
-    const DWORD userBefore = ::GetGuiResources(process, GR_USEROBJECTS);
     probe::GdiProbe probe;
     ASSERT_TRUE(probe.Complete()) << probe.Missing().front();
 
-    const int paints = 10000, hovers = 1000;
+    const int paints = Rounds("PLIVORA_SOAK_PAINTS", 200), hovers = Rounds("PLIVORA_SOAK_HOVERS", 50);
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < paints; ++i) paintAll();
     const auto painted = std::chrono::steady_clock::now();
@@ -74,14 +79,10 @@ TEST(FormSoakTest, TenThousandPaintsAndAThousandHoversPerButtonLeakNoHandles) {
     const auto hovered = std::chrono::steady_clock::now();
     form.Pump();
 
-    const DWORD gdiAfter = ::GetGuiResources(process, GR_GDIOBJECTS);
-    const DWORD userAfter = ::GetGuiResources(process, GR_USEROBJECTS);
     std::printf(
         "[ figures  ] %d paints of 10 help buttons, 3 labels and the band in %ld ms; "
         "%d hovers per help button in %ld ms\n",
         paints, Milliseconds(start, painted), hovers, Milliseconds(painted, hovered));
-    std::printf("[ figures  ] GetGuiResources: GDI %lu -> %lu, USER %lu -> %lu\n", gdiBefore, gdiAfter,
-                userBefore, userAfter);
     std::printf("[ figures  ] ledger: %ld handles made, %ld released, %zu kinds still held; %zu BitBlts\n",
                 probe.Made(), probe.Released(), probe.Live().size(), paintBlits);
 
@@ -96,8 +97,6 @@ TEST(FormSoakTest, TenThousandPaintsAndAThousandHoversPerButtonLeakNoHandles) {
     EXPECT_EQ(probe.Live(), (std::map<std::string, long>{}));
     EXPECT_EQ(probe.Made(), probe.Released());
     EXPECT_EQ(probe.ReleasedUnseen(), 0);
-    EXPECT_EQ(gdiAfter, gdiBefore);
-    EXPECT_EQ(userAfter, userBefore);
 }
 
 }  // namespace
