@@ -166,24 +166,61 @@ TEST_F(AssistantFormTest, ClosingRestoresTheStartDirectory) {
     }
 }
 
-TEST_F(AssistantFormTest, AboutBoxOpensFromTheSystemMenu) {
+// What a person at the About box sees and does, checked from another thread while
+// the box runs modally on the form's thread.
+struct AboutVisit {
+    bool visible = false;
+    bool active = false;
+    bool focusInside = false;
+    bool formDisabled = false;
+};
+
+AboutVisit VisitAboutBox(HWND form, WPARAM key) {
+    AboutVisit visit;
+    HWND about = nullptr;
+    fakes::WaitFor([&] {
+        about = ::FindWindowA("#32770", "About Plivora_Assistant");
+        return about && ::IsWindowVisible(about);
+    });
+    if (!about) return visit;
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(about, nullptr), &gui);
+    visit.visible = ::IsWindowVisible(about) != FALSE;
+    visit.active = gui.hwndActive == about;
+    visit.focusInside = gui.hwndFocus && ::IsChild(about, gui.hwndFocus);
+    visit.formDisabled = !::IsWindowEnabled(form);
+    HWND target = visit.focusInside ? gui.hwndFocus : about;
+    ::PostMessageA(target, WM_KEYDOWN, key, 1);
+    ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    // Never leave the form's thread stuck in a box that ignored the key.
+    if (!fakes::WaitFor([&] { return !::IsWindowVisible(about); }, std::chrono::milliseconds(5000)))
+        ::PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
+    return visit;
+}
+
+TEST_F(AssistantFormTest, AboutBoxShowsFocusedAndClosesOnEscapeOrEnter) {
     FormDriver form(pickers_);
     char item[100] = {};
     ::GetMenuStringA(::GetSystemMenu(form.Window(), FALSE), IDM_ABOUT_COMMAND, item, sizeof item, MF_BYCOMMAND);
     EXPECT_STREQ(item, "&About Plivora_Assistant...");
 
-    // The About box is modal: another thread finds it and presses OK.
-    bool seen = false;
-    std::thread closer([&] {
-        HWND about = nullptr;
-        fakes::WaitFor([&] { return (about = ::FindWindowA("#32770", "About Plivora_Assistant")) != nullptr; });
-        seen = about != nullptr;
-        if (about) ::PostMessageA(about, WM_COMMAND, IDOK, 0);
-    });
-    ::SendMessageA(form.Window(), WM_SYSCOMMAND, IDM_ABOUT_COMMAND | 0x000F, 0);
-    closer.join();
-    EXPECT_TRUE(seen);
-    EXPECT_FALSE(form.Form().IsEnded());
+    for (WPARAM key : {WPARAM(VK_ESCAPE), WPARAM(VK_RETURN)}) {
+        SCOPED_TRACE(key == VK_ESCAPE ? "Escape" : "Enter");
+        AboutVisit visit;
+        std::thread person([&] { visit = VisitAboutBox(form.Window(), key); });
+        // Any command that differs from the About item only in its low four bits opens it.
+        ::SendMessageA(form.Window(), WM_SYSCOMMAND, IDM_ABOUT_COMMAND | 0x000F, 0);
+        person.join();
+        EXPECT_TRUE(visit.visible);
+        EXPECT_TRUE(visit.active);
+        EXPECT_TRUE(visit.focusInside);
+        EXPECT_TRUE(visit.formDisabled) << "the form waits while the box is open";
+        EXPECT_EQ(::FindWindowA("#32770", "About Plivora_Assistant"), nullptr);
+        EXPECT_TRUE(::IsWindowEnabled(form.Window()));
+        EXPECT_EQ(::GetActiveWindow(), form.Window());
+        EXPECT_FALSE(form.Form().IsEnded());
+    }
 }
 
 HICON ResourceIcon(int id) { return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
@@ -211,7 +248,9 @@ TEST_F(AssistantFormTest, IconPreviewFollowsFolderAndIconChoices) {
     form.Click(IDC_ICON_BUTTON);
     EXPECT_EQ(form.Text(IDC_ICON_BOX), "tool.exe") << "a wrong type is ignored";
 
-    pickers_.Icon = FakePickers::File("C:\\elsewhere\\logo.ico", "ico");
+    fakes::TemporaryFolder elsewhere;
+    ASSERT_TRUE(fakes::WriteBytes(elsewhere / "logo.ico", "x"));
+    pickers_.Icon = FakePickers::File(elsewhere / "logo.ico", "ico");
     form.Click(IDC_ICON_BUTTON);
     EXPECT_EQ(form.Text(IDC_ICON_BOX), "");
     EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgIconOutsideBase));

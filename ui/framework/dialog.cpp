@@ -39,8 +39,17 @@ INT_PTR CDialog::DoModal(HWND owner) {
         if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
         return -1;
     }
+    // A template without WS_VISIBLE is shown once the loop first runs out of messages:
+    // after its initial messages, before the user can act on it.
+    bool shown = ::IsWindowVisible(hwnd_) != FALSE;
     MSG msg;
     while (!ended_ && ::IsWindow(hwnd_)) {
+        if (!shown && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+            ::UpdateWindow(hwnd_);
+            shown = true;
+            continue;
+        }
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
