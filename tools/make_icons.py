@@ -46,8 +46,8 @@ INDEX = {ch: i for i, (ch, _) in enumerate(PALETTE)}
 ICONS = [
     ("application.ico", "application", [32]),
     ("logo.ico", "logo", [32, 16]),
-    ("help_over.ico", "help_over", [32, 24]),
-    ("help_normal.ico", "help_normal", [32, 24]),
+    ("help_over.ico", "help_over", [24, 32]),
+    ("help_normal.ico", "help_normal", [24, 32]),
     ("guidance_bulb.ico", "guidance_bulb", [32]),
     ("dots.ico", "dots", [32]),
     ("cd.ico", "application", [32]),

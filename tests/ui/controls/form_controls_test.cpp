@@ -80,6 +80,12 @@ TEST_F(FormControlsTest, TheFormAttachesTenHoverButtonsAndThreeEtchedLabels) {
         ::GetClientRect(*button, &client);
         Canvas rest(client.right, client.bottom), over(client.right, client.bottom);
         DrawButton(*button, 0, rest);
+        // The whole book shows: its black outline lies inside the button on every side.
+        const RECT outline = rest.BoxOf(RGB(0, 0, 0));
+        EXPECT_GT(outline.left, 0) << id;
+        EXPECT_GT(outline.top, 0) << id;
+        EXPECT_LT(outline.right, client.right) << id;
+        EXPECT_LT(outline.bottom, client.bottom) << id;
         ::SendMessageA(*button, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
         EXPECT_EQ(::GetCapture(), button->GetSafeHwnd()) << id;
         DrawButton(*button, 0, over);
