@@ -22,6 +22,7 @@ public:
     void RepaintBand() override {}
     void ControlEnabled(int, bool) override {}
     void ShowIconPicture(IconPicture, const std::string&) override {}
+    bool Exists(const std::string&) const override { return true; }
 };
 
 // A scratch layout under the temporary folder, removed at the end.

@@ -41,7 +41,10 @@ void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, i
     const std::string baseFolder = BaseFolderWithSeparator(settings.BaseFolder);
     const bool deployed = platform.CopyFileIntoFolder(programFolder + "\\" + LauncherName, baseFolder);
     platform.NotifyFolderChanged(baseFolder);
-    if (!deployed) ShowFailure(form, MsgCopyFailed, programFolder);
+    if (deployed)
+        form.ClearCreateFailure();
+    else
+        ShowFailure(form, MsgCopyFailed, programFolder);
 
     // Forget what the launcher remembered for these arguments, so its next run starts afresh.
     platform.RemoveClassesRootValue(LaunchArguments(openEntry), LauncherStateValue);

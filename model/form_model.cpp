@@ -41,6 +41,7 @@ void FormModel::Start() {
     SetGroupEnabled({Program1Caption, Program1Box, Program2Caption, Program2Box}, false);
     ApplyStage(FormStage::StageNoTarget);
     guidanceText_ = catalogue_.MessageText(MsgWelcome);
+    shownMessage_ = MsgWelcome;
     RefreshControls();
 }
 
@@ -51,6 +52,7 @@ void FormModel::BaseFolderChosen(const std::string& folder) {
         BaseFolderCancelled();
         return;
     }
+    if (!AllUsable({folder})) return;
     settings_.BaseFolder = folder;
     ShowMessage(MsgBaseFolderChosen);
     ShowPicture(IconPicture::CdIcon, {});
@@ -79,6 +81,7 @@ void FormModel::TargetCancelled() {
 
 void FormModel::TargetChosen(const std::string& dialogPath, const std::vector<std::string>& selected) {
     if (exchanging_) return;
+    if (!AllUsable(selected)) return;
     const std::optional<std::string> targets = JoinTargets(dialogPath, selected, settings_.BaseFolder);
     if (!targets) {
         settings_.TargetFiles.clear();
@@ -115,6 +118,7 @@ void FormModel::IconChosen(const std::string& path, const std::string& extension
         RepaintBand();
         return;
     }
+    if (!AllUsable({path})) return;
     if (!IsInsideBase(path, settings_.BaseFolder)) {
         settings_.IconFile.clear();
         ShowMessage(MsgIconOutsideBase);
@@ -184,6 +188,7 @@ void FormModel::HelpPressed(int helpButtonId) {
     if (!topic) return;
     guidanceTitle_ = topic->Title;
     guidanceText_ = topic->Text;
+    shownMessage_.reset();
     RefreshControls();
     RepaintBand();
 }
@@ -213,6 +218,7 @@ void FormModel::ApplyStage(FormStage stage) {
 void FormModel::ShowMessage(GuidanceMessage message, const std::string& insert) {
     guidanceTitle_ = DefaultTitle;
     guidanceText_ = catalogue_.MessageText(message, insert);
+    shownMessage_ = message;
 }
 
 void FormModel::RefreshControls() {
@@ -237,7 +243,25 @@ void FormModel::SetEntries(const std::string& openEntry, const std::string& icon
     iconEntry_ = iconEntry;
 }
 
+void FormModel::ClearCreateFailure() {
+    if (shownMessage_ != MsgWriteFailed && shownMessage_ != MsgCopyFailed) return;
+    ShowMessage(settings_.IconFile.empty() ? MsgTargetChosen : MsgReadyToCreate);
+    RefreshControls();
+    RepaintBand();
+}
+
 // --- Helpers ---
+
+bool FormModel::AllUsable(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        if (path.empty() || view_.Exists(path)) continue;
+        ShowMessage(MsgUnusableName);
+        RefreshControls();
+        RepaintBand();
+        return false;
+    }
+    return true;
+}
 
 void FormModel::SetGroupEnabled(std::initializer_list<int> ids, bool enabled) {
     for (int id : ids) SetEnabled(id, enabled);
@@ -266,6 +290,7 @@ void FormModel::DisableTestAndRead() {
 
 void FormModel::SwitchFileChosen(const std::string& path, std::string& file, int& useFlag,
                                  std::initializer_list<int> group) {
+    if (!AllUsable({path})) return;
     if (!IsInsideBase(path, settings_.BaseFolder)) {
         file.clear();
         ShowMessage(MsgFileOutsideBase);

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ public:
     virtual void ControlEnabled(int controlId, bool enabled) = 0;
     // chosenFile is the absolute path when picture is ChosenFileIcon, else empty.
     virtual void ShowIconPicture(IconPicture picture, const std::string& chosenFile) = 0;
+    // Whether a picked path names a file or folder that exists. A name the ANSI code
+    // page cannot hold comes back from the pickers with stand-ins and names nothing.
+    virtual bool Exists(const std::string& path) const = 0;
 };
 
 class FormModel {
@@ -83,11 +87,16 @@ public:
     void RepaintBand();
     void SetEnabled(int controlId, bool enabled);
     void SetEntries(const std::string& openEntry, const std::string& iconEntry);
+    // After a Create that wrote and deployed everything: a failure it left on the
+    // panel from an earlier Create gives way to the stage's own message.
+    void ClearCreateFailure();
 
 private:
     class ExchangeScope;
 
     void SetGroupEnabled(std::initializer_list<int> ids, bool enabled);
+    // True when every path exists; otherwise says so and the choice is not taken.
+    bool AllUsable(const std::vector<std::string>& paths);
     void ShowPicture(IconPicture picture, const std::string& chosenFile);
     void ClearTargetAndIcon();
     void ForceToggle();
@@ -105,6 +114,8 @@ private:
     ProjectSettings settings_;
     std::string guidanceTitle_;
     std::string guidanceText_;
+    // The message on the panel; none while a help topic shows.
+    std::optional<GuidanceMessage> shownMessage_;
     std::string startDirectory_;
     std::string programFolder_;
     std::string openEntry_;

@@ -29,12 +29,12 @@ constexpr std::array<TopicIds, 10> Topics = {{
 }};
 
 // Indexed by GuidanceMessage.
-constexpr std::array<int, 10> MessageIds = {
+constexpr std::array<int, 11> MessageIds = {
     IDS_MSG_WELCOME,       IDS_MSG_BASE_FOLDER_CHOSEN, IDS_MSG_BASE_FOLDER_FAILED, IDS_MSG_FILE_OUTSIDE_BASE,
     IDS_MSG_TARGET_CHOSEN, IDS_MSG_READY_TO_CREATE,    IDS_MSG_ICON_OUTSIDE_BASE,  IDS_MSG_ICON_CHOSEN,
-    IDS_MSG_WRITE_FAILED,  IDS_MSG_COPY_FAILED,
+    IDS_MSG_WRITE_FAILED,  IDS_MSG_COPY_FAILED,        IDS_MSG_UNUSABLE_NAME,
 };
-static_assert(MessageIds.size() == MsgCopyFailed + 1, "one string id per message");
+static_assert(MessageIds.size() == MsgUnusableName + 1, "one string id per message");
 
 }  // namespace
 

@@ -17,6 +17,8 @@ enum GuidanceMessage {
     MsgIconChosen,
     MsgWriteFailed,
     MsgCopyFailed,
+    // A picked name the ANSI code page cannot hold, so it names nothing that exists.
+    MsgUnusableName,
 };
 
 struct HelpTopic {

@@ -43,6 +43,7 @@
 #define IDS_MSG_ICON_CHOSEN 1307
 #define IDS_MSG_WRITE_FAILED 1308
 #define IDS_MSG_COPY_FAILED 1309
+#define IDS_MSG_UNUSABLE_NAME 1310
 
 #define TXT_ABOUT_MENU "&About Plivora_Assistant..."
 
@@ -81,6 +82,7 @@
 #define TXT_MSG_ICON_CHOSEN "You have selected the Icon for your CD-ROM. Please select a Target Filename by using the '...' button."
 #define TXT_MSG_WRITE_FAILED "An error occurred while writing out the autorun.inf file. Please check your directory settings and try again."
 #define TXT_MSG_COPY_FAILED "An error occured while trying to copy Plivora.exe to the CD-ROM Base Directory. Please check that Plivora.exe exists in %s."
+#define TXT_MSG_UNUSABLE_NAME "The name of the file or folder you selected uses letters that cannot be written into the autorun.inf file on this computer. Please rename it using the letters of your system's own alphabet, then select it again."
 
 /* Every (id, text) pair, for a string table or a lookup:
    #define ENTRY(id, text) id, text
@@ -116,7 +118,8 @@
     X(IDS_MSG_ICON_OUTSIDE_BASE, TXT_MSG_ICON_OUTSIDE_BASE) \
     X(IDS_MSG_ICON_CHOSEN, TXT_MSG_ICON_CHOSEN) \
     X(IDS_MSG_WRITE_FAILED, TXT_MSG_WRITE_FAILED) \
-    X(IDS_MSG_COPY_FAILED, TXT_MSG_COPY_FAILED)
+    X(IDS_MSG_COPY_FAILED, TXT_MSG_COPY_FAILED) \
+    X(IDS_MSG_UNUSABLE_NAME, TXT_MSG_UNUSABLE_NAME)
 
 /* clang-format on */
 

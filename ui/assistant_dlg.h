@@ -33,6 +33,7 @@ private:
     void RepaintBand() override;
     void ControlEnabled(int controlId, bool enabled) override;
     void ShowIconPicture(IconPicture picture, const std::string& chosenFile) override;
+    bool Exists(const std::string& path) const override;
 
     void AddAboutItem();
     void FillLists();

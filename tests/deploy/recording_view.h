@@ -26,6 +26,7 @@ public:
         log_.push_back("enable " + std::to_string(controlId) + (enabled ? " on" : " off"));
     }
     void ShowIconPicture(IconPicture, const std::string&) override { log_.push_back("picture"); }
+    bool Exists(const std::string&) const override { return true; }
 
     ProjectSettings RefreshedSettings;
     std::string RefreshedText;

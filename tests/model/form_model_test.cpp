@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ public:
         static const char* const names[] = {"Application", "Cd", "File"};
         calls.push_back(std::string("Picture ") + names[static_cast<int>(picture)] + " " + chosenFile);
     }
+    bool Exists(const std::string& path) const override { return missing.count(path) == 0; }
     bool ShownEnabled(int controlId) const {
         const auto found = enabled_.find(controlId);
         return found == enabled_.end() || found->second;
@@ -45,6 +47,8 @@ public:
     ProjectSettings controls;
     std::string label;
     std::function<void()> duringRefresh;
+    // Paths that name nothing, as a name with stand-in letters does.
+    std::set<std::string> missing;
 
 private:
     std::map<int, bool> enabled_;
@@ -114,7 +118,7 @@ protected:
     FormModel model_{view_, catalogue_};
 };
 
-TEST_F(FormModelTest, TypicalUseFromStartToTest) {
+TEST_F(FormModelTest, TypicalUseUpToCreate) {
     model_.SetFolders("C:\\Work", "C:\\Tools\\");
     model_.Start();
     EXPECT_EQ(view_.calls, Disabled({1026, 1007, 1027, 1008}) + NoTargetStage + Calls{"Refresh"});
@@ -146,16 +150,9 @@ TEST_F(FormModelTest, TypicalUseFromStartToTest) {
     EXPECT_EQ(model_.Settings().Verbose, 1);
     EXPECT_FALSE(model_.IsEnabled(TestButton));
 
-    // What Create does with the model.
-    ProjectSettings settings = model_.Settings();
-    model_.SetEntries(ComposeOpenEntry(settings, 0, 0), ComposeIconEntry(settings));
-    model_.SetEnabled(TestButton, true);
-    EXPECT_EQ(model_.OpenEntry(), "open=Plivora.exe \"docs\\index.html\" /verbose ");
-    EXPECT_EQ(model_.IconEntry(), "icon=Plivora.exe");
     EXPECT_EQ(model_.ProgramFolder(), "C:\\Tools\\");
     EXPECT_EQ(model_.StartDirectory(), "C:\\Work");
     EXPECT_TRUE(model_.IsEnabled(CreateButton));
-    EXPECT_TRUE(model_.IsEnabled(TestButton));
 }
 
 TEST_F(FormModelTest, ReChoosingTheBaseFolderKeepsSwitchesForTheNextTarget) {
@@ -269,6 +266,34 @@ TEST_F(FormModelTest, IconOutsideEmptiesTheIconButKeepsThePicture) {
         EXPECT_EQ(model_.Picture(), IconPicture::ChosenFileIcon);
         EXPECT_EQ(view_.label, Text(MsgIconOutsideBase));
     }
+}
+
+TEST_F(FormModelTest, UnusableNameIsRefusedByEveryPickerAndChangesNothingElse) {
+    const std::string unusable = In("?????.htm");
+    const std::vector<std::pair<const char*, std::function<void()>>> choices = {
+        {"folder", [&] { model_.BaseFolderChosen("C:\???"); }},
+        {"targets", [&] { model_.TargetChosen(Base, {In("a.htm"), unusable}); }},
+        {"icon", [&] { model_.IconChosen(In("?.ico"), "ico"); }},
+        {"outside icon", [&] { model_.IconChosen("D:\?.ico", "ico"); }},
+        {"secondary", [&] { model_.SecondaryChosen(In("?.exe")); }},
+        {"splash", [&] { model_.SplashChosen("D:\?.bmp"); }},
+    };
+    view_.missing = {"C:\???", unusable, In("?.ico"), "D:\?.ico", In("?.exe"), "D:\?.bmp"};
+    for (const auto& [name, choose] : choices) {
+        SCOPED_TRACE(name);
+        FullSetupAndCreate();
+        const ProjectSettings before = model_.Settings();
+        choose();
+        EXPECT_EQ(view_.calls, (Calls{"Refresh", "Repaint"}));
+        EXPECT_EQ(view_.label, Text(MsgUnusableName));
+        EXPECT_EQ(model_.Settings(), before);
+        EXPECT_TRUE(model_.IsEnabled(TestButton));
+        EXPECT_EQ(model_.Picture(), IconPicture::ChosenFileIcon);
+    }
+    // The icon's type filter comes first: a wrong type is ignored, usable or not.
+    view_.calls.clear();
+    model_.IconChosen(In("?.bmp"), "bmp");
+    EXPECT_EQ(view_.calls, Calls{"Repaint"});
 }
 
 // The secondary program and the splash image follow one rule.

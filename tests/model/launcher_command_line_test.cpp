@@ -70,9 +70,24 @@ TEST(LauncherCommandLineTest, RoundTripsEverySettingIncludingAwkwardNames) {
     struct Case {
         const char* Name;
         void (*Set)(Choice&);
+        // A hand-written line that must read as the same choice.
+        const char* HandWritten = nullptr;
     };
     const Case cases[] = {
         {"plain target", [](Choice&) {}},
+        {"a word ends at a quote",
+         [](Choice& c) {
+             c.Settings.UseSplash = 1;
+             c.Settings.SplashFile = "s.bmp";
+             c.Settings.SplashSeconds = "2";
+         },
+         "\"index.html\" /splash\"s.bmp$2\""},
+        {"splash duration with a trailing dollar",
+         [](Choice& c) {
+             c.Settings.UseSplash = 1;
+             c.Settings.SplashFile = "s.bmp";
+             c.Settings.SplashSeconds = "3$";
+         }},
         {"several targets",
          [](Choice& c) { c.Settings.TargetFiles = "docs\\index.html, read me.pdf, a,b.txt"; }},
         {"dollars and blanks in the target",
@@ -165,6 +180,9 @@ TEST(LauncherCommandLineTest, RoundTripsEverySettingIncludingAwkwardNames) {
         Choice choice = Target("index.html");
         testCase.Set(choice);
         ExpectRoundTrip(choice);
+        if (testCase.HandWritten) {
+            EXPECT_EQ(ParseLaunchArguments(testCase.HandWritten).Command, Expected(choice));
+        }
     }
     for (int order = 0; order < 2; ++order) {
         for (int prompt = 0; prompt < 4; ++prompt) {

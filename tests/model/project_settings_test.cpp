@@ -22,15 +22,6 @@ TEST(ProjectSettingsTest, DefaultsAreEmptyOffAndFiveSeconds) {
     EXPECT_EQ(settings.SplashSeconds, "5");
 }
 
-TEST(ProjectSettingsTest, ListEntriesKeepTheirFixedOrder) {
-    EXPECT_STREQ(SecondaryOrderEntries[0], "Try Target Filename first");
-    EXPECT_STREQ(SecondaryOrderEntries[1], "Run Secondary Program first");
-    EXPECT_STREQ(SecondaryPromptEntries[0], "No Confirmation Box, No Reboot");
-    EXPECT_STREQ(SecondaryPromptEntries[1], "No Confirmation Box, Reboot");
-    EXPECT_STREQ(SecondaryPromptEntries[2], "Confirmation Box, No Reboot");
-    EXPECT_STREQ(SecondaryPromptEntries[3], "Confirmation Box, Reboot");
-}
-
 TEST(ComposeEntriesTest, WorkedExample) {
     ProjectSettings settings = WithTarget("index.html");
     settings.UseSplash = 1;

@@ -6,10 +6,13 @@
 
 #include <dlgs.h>
 
+#include <cstdio>
+#include <functional>
 #include <thread>
 
 #include "control_ids.h"
 #include "form_test_support.h"
+#include "guidance.h"
 #include "win32_pickers.h"
 #include "win32_test_support.h"
 
@@ -23,20 +26,16 @@ HWND NameBox(HWND dialog) {
     return box ? box : ::GetDlgItem(dialog, edt1);
 }
 
-// Answers the next target dialog from another thread with the given name text.
+// Answers the next target dialog from another thread: fills its name box, then OK.
 class DialogAnswerer {
 public:
-    DialogAnswerer(std::string names, bool asDialogMessage)
-        : thread_([this, names, asDialogMessage] {
+    explicit DialogAnswerer(std::function<void(HWND dialog, HWND nameBox)> fill)
+        : thread_([this, fill] {
               HWND dialog = nullptr;
               fakes::WaitFor([&] { return (dialog = FindTargetDialog()) != nullptr && NameBox(dialog); });
               if (!dialog) return;
               found_ = true;
-              if (asDialogMessage)
-                  ::SendMessageA(dialog, CDM_SETCONTROLTEXT, ::GetDlgCtrlID(NameBox(dialog)),
-                                 reinterpret_cast<LPARAM>(names.c_str()));
-              else
-                  ::SendMessageA(NameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(names.c_str()));
+              fill(dialog, NameBox(dialog));
               ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
           }) {}
     ~DialogAnswerer() { Join(); }
@@ -87,7 +86,8 @@ protected:
 };
 
 TEST_F(RealTargetDialogTest, TypedFullPathBecomesTheTarget) {
-    DialogAnswerer answer(base_ / "index.html", false);
+    const std::string path = base_ / "index.html";
+    DialogAnswerer answer([&](HWND, HWND box) { ::SendMessageA(box, WM_SETTEXT, 0, LPARAM(path.c_str())); });
     form_->Click(IDC_TARGET_BUTTON);
     ASSERT_TRUE(answer.Join()) << "the target dialog never showed";
     EXPECT_EQ(form_->Text(IDC_TARGET_BOX), "index.html");
@@ -95,11 +95,32 @@ TEST_F(RealTargetDialogTest, TypedFullPathBecomesTheTarget) {
 }
 
 TEST_F(RealTargetDialogTest, SeveralNamesBecomeOneList) {
-    DialogAnswerer answer("\"a.htm\" \"b.pdf\"", true);
+    DialogAnswerer answer([](HWND dialog, HWND box) {
+        ::SendMessageA(dialog, CDM_SETCONTROLTEXT, ::GetDlgCtrlID(box), LPARAM("\"a.htm\" \"b.pdf\""));
+    });
     form_->Click(IDC_TARGET_BUTTON);
     ASSERT_TRUE(answer.Join()) << "the target dialog never showed";
     const std::string targets = form_->Text(IDC_TARGET_BOX);
     EXPECT_TRUE(targets == "a.htm, b.pdf" || targets == "b.pdf, a.htm") << targets;
+}
+
+TEST_F(RealTargetDialogTest, NameOutsideTheAnsiCodePageIsRefusedInWords) {
+    // A Cyrillic name on a Western system: the dialog hands the program stand-in letters.
+    ASSERT_EQ(::GetACP(), 1252u);
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(::MultiByteToWideChar(CP_ACP, 0, base_.Path().c_str(), -1, path.data(), MAX_PATH) - 1);
+    path += L"\\\x041f\x0440\x0438\x0432\x0435\x0442.htm";
+    std::FILE* file = ::_wfopen(path.c_str(), L"wb");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+
+    DialogAnswerer answer([&](HWND, HWND box) { ::SendMessageW(box, WM_SETTEXT, 0, LPARAM(path.c_str())); });
+    form_->Click(IDC_TARGET_BUTTON);
+    ASSERT_TRUE(answer.Join()) << "the target dialog never showed";
+    BuiltInTexts texts;
+    EXPECT_EQ(form_->Text(IDC_GUIDANCE_LABEL), GuidanceCatalogue(texts).MessageText(MsgUnusableName));
+    EXPECT_EQ(form_->Text(IDC_TARGET_BOX), "");
+    EXPECT_FALSE(form_->Enabled(IDC_CREATE_BUTTON));
 }
 
 TEST(MultipleSelectionTest, ParsesFolderAndNamesAndRefusesGarbledLists) {
