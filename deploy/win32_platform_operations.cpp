@@ -18,6 +18,10 @@ namespace {
 
 bool WithinPathLimit(const std::string& path) { return path.size() < MAX_PATH; }
 
+// What a replaced file keeps of its predecessor's attributes.
+constexpr DWORD KeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 // The shell's file lists: each name ends in a NUL and the list in one more.
 std::vector<char> ShellFileList(const std::string& path) {
     std::vector<char> list(path.begin(), path.end());
@@ -71,6 +75,8 @@ bool Win32PlatformOperations::WriteTextFile(const std::string& path, const std::
     if (!WriteWholeFile(temporary.Path(), text)) return false;
     if (!MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return false;
     temporary.Keep();
+    // The swap drops the old file's attributes; users often mark autorun.inf hidden.
+    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(path.c_str(), attributes & KeptAttributes);
     return true;
 }
 

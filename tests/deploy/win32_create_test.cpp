@@ -84,11 +84,15 @@ TEST_F(Win32CreateTest, SecondCreateOverwritesBothFilesWithoutAsking) {
     ASSERT_TRUE(WriteBytes(backup, newLauncher));
     form.Settings().Verbose = 0;
     form.Settings().IconFile = "logo.ico";
+    // Users often hide autorun.inf on their discs; the new file stays hidden.
+    const std::string inf = baseFolder + "\\autorun.inf";
+    const DWORD hidden = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ASSERT_TRUE(SetFileAttributesA(inf.c_str(), hidden));
 
     Create(form, platform, 0, 0);
 
-    EXPECT_EQ(ReadBytes(baseFolder + "\\autorun.inf"),
-              "[autorun]\r\nopen=Plivora.exe \"" + target + "\" \r\nicon=logo.ico\r\n");
+    EXPECT_EQ(ReadBytes(inf), "[autorun]\r\nopen=Plivora.exe \"" + target + "\" \r\nicon=logo.ico\r\n");
+    EXPECT_EQ(GetFileAttributesA(inf.c_str()) & hidden, hidden);
     EXPECT_EQ(ReadBytes(baseFolder + "\\Plivora.exe"), newLauncher);
     EXPECT_THAT(FolderEntries(baseFolder), ElementsAre("Plivora.exe", "autorun.inf"));
     EXPECT_TRUE(form.IsEnabled(TestButton));
