@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Starts the program on a private virtual display and saves a picture of its form.
+# Starts the program on a private virtual display with a small window manager (so the
+# title bar shows) and saves a picture of its form.
 # Usage: screenshot.sh OUTPUT.png
 set -eu
 out=$(readlink -m "${1:-docs/form.png}")
@@ -12,16 +13,29 @@ wine_prefix_ready
 unset DISPLAY
 XVFB_PID=""
 start_virtual_display
+openbox >/dev/null 2>&1 &
+WM_PID=$!
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 (cd "$build/dist" && "$WINE" PlivoraAssistant.exe) &
 for _ in $(seq 300); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Plivora Assistant 2.1"' && break
   sleep 0.1
 done
-geometry=$(xwininfo -name "Plivora Assistant 2.1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width/{w=$NF} /Height/{h=$NF} END{print w"x"h"+"x"+"y}')
+# The window manager's frame around the form: its title bar above, a border of the
+# same width as the left one on the other sides.
+geometry=$(xwininfo -name "Plivora Assistant 2.1" | awk '
+  /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+  /Relative upper-left X/ {rx = $NF} /Relative upper-left Y/ {ry = $NF}
+  /Width/ {w = $NF} /Height/ {h = $NF}
+  END {print w + 2 * rx "x" h + ry + rx "+" x - rx "+" y - ry}')
 # Let the form finish its first paint before the picture is taken.
 sleep 1
 mkdir -p "$(dirname "$out")"
 xwd -root -silent | convert xwd:- -crop "$geometry" +repage "$out"
 wineserver -k 2>/dev/null || true
+kill "$WM_PID" 2>/dev/null || true
 kill "$XVFB_PID" 2>/dev/null || true
 echo "Saved $out"
