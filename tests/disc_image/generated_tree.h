@@ -1,0 +1,64 @@
+// Test input for the image writer: a tree described by a table, kept in memory, whose
+// files produce their bytes on the fly; and sinks that keep or count the image.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "disc_image_writer.h"
+
+namespace plivora::testing {
+
+constexpr std::int64_t kDefaultTime = 1262347384;  // 2010-01-01 12:03:04 UTC
+
+struct TreeEntry {
+    std::u16string path;  // base-relative, '\\' between names
+    std::uint64_t size = 0;
+    bool isFolder = false;
+    std::int64_t modified = kDefaultTime;
+    std::string primary;  // the path expected in the primary tree, '/' between names
+};
+
+class GeneratedTree : public DiscTree {
+public:
+    // Folders on the way to an entry need no entry of their own.
+    explicit GeneratedTree(const std::vector<TreeEntry>& entries);
+
+    bool ListFolder(const std::u16string& folder, std::vector<DiscEntry>& entries) override;
+    std::unique_ptr<DiscFileReader> OpenFile(const std::u16string& file) override;
+
+    // The byte at offset of the file at path.
+    static std::uint8_t ContentByte(const std::u16string& path, std::uint64_t offset);
+
+    // Faults to inject, by path.
+    std::set<std::u16string> Unlistable, Unopenable, FailsReading;
+    std::map<std::u16string, std::int64_t> SizeChange;  // real size minus the listed one
+    bool ReverseListing = false;
+    bool CheapContent = false;  // one byte value per read, for trees of many GiB
+    std::size_t FilesOpen = 0;
+
+private:
+    std::map<std::u16string, std::vector<DiscEntry>> folders_;
+};
+
+class MemorySink : public ImageSink {
+public:
+    bool Write(const void* data, std::size_t size) override;
+    std::string Bytes;
+    std::uint64_t FailAfter = UINT64_MAX;  // bytes accepted before failing
+};
+
+class CountingSink : public ImageSink {
+public:
+    bool Write(const void* data, std::size_t size) override;
+    std::uint64_t Count = 0;
+    std::uint64_t Hash = 14695981039346656037ull;  // FNV-1a
+    bool HashBytes = true;
+};
+
+std::string Utf8(const std::u16string& text);
+
+}  // namespace plivora::testing
