@@ -27,7 +27,7 @@ struct TreeCase {
 };
 
 std::string Slashed(const std::u16string& path) {
-    std::string text = Utf8(path);
+    std::string text = fs::path(path).string();
     for (char& c : text)
         if (c == '\\') c = '/';
     return text;

@@ -15,10 +15,15 @@ namespace plivora::testing {
 constexpr std::int64_t kDefaultTime = 1262347384;  // 2010-01-01 12:03:04 UTC
 
 struct TreeEntry {
+    TreeEntry(std::u16string path_, std::uint64_t size_ = 0, bool isFolder_ = false,
+              std::int64_t modified_ = kDefaultTime, std::string primary_ = {})
+        : path(std::move(path_)), size(size_), isFolder(isFolder_), modified(modified_),
+          primary(std::move(primary_)) {}
+
     std::u16string path;  // base-relative, '\\' between names
-    std::uint64_t size = 0;
-    bool isFolder = false;
-    std::int64_t modified = kDefaultTime;
+    std::uint64_t size;
+    bool isFolder;
+    std::int64_t modified;
     std::string primary;  // the path expected in the primary tree, '/' between names
 };
 
@@ -58,7 +63,5 @@ public:
     std::uint64_t Hash = 14695981039346656037ull;  // FNV-1a
     bool HashBytes = true;
 };
-
-std::string Utf8(const std::u16string& text);
 
 }  // namespace plivora::testing
