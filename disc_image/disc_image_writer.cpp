@@ -105,9 +105,9 @@ private:
             std::size_t room = 0;
             std::uint8_t* to = out_.Room(room);
             if (!to) return false;
+            const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(room, left));
             std::size_t got = 0;
-            if (!file->Read(to, static_cast<std::size_t>(std::min<std::uint64_t>(room, left)), got))
-                return FileFailed(DiscImageError::kReadFailed, n);
+            if (!file->Read(to, wanted, got) || got > wanted) return FileFailed(DiscImageError::kReadFailed, n);
             if (got == 0) return FileFailed(DiscImageError::kFileChanged, n);
             out_.Commit(got);
             left -= got;

@@ -14,7 +14,7 @@ namespace {
 using Error = DiscImageError;
 
 std::vector<TreeEntry> SmallTree(std::vector<TreeEntry> extra = {}) {
-    extra.insert(extra.end(), {{u"docs\\manual.pdf", 3000000}, {u"setup.exe", 5000, false, kDefaultTime + 7},
+    extra.insert(extra.end(), {{u"docs\\manual.pdf", 1100000}, {u"setup.exe", 5000, false, kDefaultTime + 7},
                                {u"empty", 0, true}, {u"docs\\old\\readme.txt", 10}});
     return extra;
 }

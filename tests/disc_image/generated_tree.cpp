@@ -6,17 +6,11 @@
 namespace plivora::testing {
 namespace {
 
-std::uint64_t PathSeed(const std::u16string& path) {
-    std::uint64_t seed = 1469598103934665603ull;
-    for (char16_t c : path) seed = (seed ^ c) * 1099511628211ull;
-    return seed;
-}
-
 class GeneratedFile : public DiscFileReader {
 public:
     GeneratedFile(const std::u16string& path, std::uint64_t size, bool failsReading, bool cheap,
                   std::size_t& open)
-        : path_(path), size_(size), failsReading_(failsReading), cheap_(cheap), open_(open) {
+        : seed_(GeneratedTree::ContentSeed(path)), size_(size), failsReading_(failsReading), cheap_(cheap), open_(open) {
         ++open_;
     }
     ~GeneratedFile() override { --open_; }
@@ -28,13 +22,13 @@ public:
         if (cheap_)
             std::memset(to, static_cast<int>(offset_ >> 20), bytesRead);
         else
-            for (std::size_t i = 0; i < bytesRead; ++i) to[i] = GeneratedTree::ContentByte(path_, offset_ + i);
+            for (std::size_t i = 0; i < bytesRead; ++i) to[i] = GeneratedTree::ContentByte(seed_, offset_ + i);
         offset_ += bytesRead;
         return true;
     }
 
 private:
-    std::u16string path_;
+    std::uint64_t seed_;
     std::uint64_t size_;
     std::uint64_t offset_ = 0;
     bool failsReading_;
@@ -46,6 +40,7 @@ private:
 
 GeneratedTree::GeneratedTree(const std::vector<TreeEntry>& entries) {
     folders_[u""];
+    std::set<std::u16string> known;
     for (const TreeEntry& entry : entries) {
         std::size_t start = 0;
         for (;;) {
@@ -59,10 +54,7 @@ GeneratedTree::GeneratedTree(const std::vector<TreeEntry>& entries) {
             disc.size = last ? entry.size : 0;
             disc.modified = entry.modified;
             if (disc.isFolder && folders_.count(path) == 0) folders_[path];
-            std::vector<DiscEntry>& list = folders_[folder];
-            const bool known = std::any_of(list.begin(), list.end(),
-                                           [&](const DiscEntry& e) { return e.name == disc.name; });
-            if (!known) list.push_back(disc);
+            if (known.insert(path).second) folders_[folder].push_back(disc);
             if (last) break;
             start = end + 1;
         }
@@ -92,9 +84,10 @@ std::unique_ptr<DiscFileReader> GeneratedTree::OpenFile(const std::u16string& fi
     return nullptr;
 }
 
-std::uint8_t GeneratedTree::ContentByte(const std::u16string& path, std::uint64_t offset) {
-    const std::uint64_t x = (offset + PathSeed(path)) * 0x9E3779B97F4A7C15ull;
-    return static_cast<std::uint8_t>(x >> 56 ^ offset >> 11);
+std::uint64_t GeneratedTree::ContentSeed(const std::u16string& path) {
+    std::uint64_t seed = 1469598103934665603ull;
+    for (char16_t c : path) seed = (seed ^ c) * 1099511628211ull;
+    return seed;
 }
 
 bool MemorySink::Write(const void* data, std::size_t size) {

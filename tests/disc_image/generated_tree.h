@@ -35,8 +35,11 @@ public:
     bool ListFolder(const std::u16string& folder, std::vector<DiscEntry>& entries) override;
     std::unique_ptr<DiscFileReader> OpenFile(const std::u16string& file) override;
 
-    // The byte at offset of the file at path.
-    static std::uint8_t ContentByte(const std::u16string& path, std::uint64_t offset);
+    // The file at path holds ContentByte(ContentSeed(path), offset) at each offset.
+    static std::uint64_t ContentSeed(const std::u16string& path);
+    static std::uint8_t ContentByte(std::uint64_t seed, std::uint64_t offset) {
+        return static_cast<std::uint8_t>((offset + seed) * 0x9E3779B97F4A7C15ull >> 56 ^ offset >> 11);
+    }
 
     // Faults to inject, by path.
     std::set<std::u16string> Unlistable, Unopenable, FailsReading;
