@@ -22,7 +22,6 @@ TEST(DiscImageMemoryTest, SeveralGiBInAFixedCeiling) {
     GeneratedTree tree(entries);
     tree.CheapContent = true;
     CountingSink sink;
-    sink.HashBytes = false;
     ResetHeapPeak();
     const std::size_t before = HeapInUse();
     const DiscImageResult result = WriteDiscImage(tree, MakeVolumeLabel(u"Big"), sink, nullptr);

@@ -96,12 +96,8 @@ bool MemorySink::Write(const void* data, std::size_t size) {
     return true;
 }
 
-bool CountingSink::Write(const void* data, std::size_t size) {
+bool CountingSink::Write(const void*, std::size_t size) {
     Count += size;
-    if (HashBytes) {
-        const auto* bytes = static_cast<const std::uint8_t*>(data);
-        for (std::size_t i = 0; i < size; ++i) Hash = (Hash ^ bytes[i]) * 1099511628211ull;
-    }
     return true;
 }
 

@@ -63,8 +63,6 @@ class CountingSink : public ImageSink {
 public:
     bool Write(const void* data, std::size_t size) override;
     std::uint64_t Count = 0;
-    std::uint64_t Hash = 14695981039346656037ull;  // FNV-1a
-    bool HashBytes = true;
 };
 
 }  // namespace plivora::testing
