@@ -39,22 +39,46 @@ bool IdentifierLess(const Text& a, bool aIsFolder, const Text& b, bool bIsFolder
 
 std::uint64_t SectorsFor(std::uint64_t bytes) { return (bytes + kSector - 1) / kSector; }
 
+// Every sort here orders indices through this one type, so the sort is compiled once.
+struct IndexLess {
+    bool (*less)(const void* context, std::uint32_t a, std::uint32_t b);
+    const void* context;
+    bool operator()(std::uint32_t a, std::uint32_t b) const { return less(context, a, b); }
+};
+
+void SortIndices(std::vector<std::uint32_t>::iterator begin, std::size_t count, IndexLess less) {
+    for (std::size_t i = 0; i < count; ++i) begin[i] = static_cast<std::uint32_t>(i);
+    std::sort(begin, begin + count, less);
+}
+
+// The entries in the order of their real names, whatever order the tree gave.
+void SortByName(std::vector<DiscEntry>& entries, std::vector<std::uint32_t>& order,
+                std::vector<DiscEntry>& sorted) {
+    order.resize(entries.size());
+    SortIndices(order.begin(), entries.size(), {[](const void* context, std::uint32_t a, std::uint32_t b) {
+                    const auto& list = *static_cast<const std::vector<DiscEntry>*>(context);
+                    return list[a].name < list[b].name;
+                }, &entries});
+    sorted.clear();
+    for (std::uint32_t i : order) sorted.push_back(std::move(entries[i]));
+}
+
 // Reads every folder below the base folder into plan.nodes, checking what a disc cannot hold.
 DiscImageResult ReadTree(DiscTree& tree, ImageProgress* progress, ImagePlan& plan) {
     plan.newest = INT64_MIN;
-    plan.nodes.emplace_back();
+    plan.nodes.push_back(PlanNode());
     plan.nodes[0].folder = 0;
     plan.folders.emplace_back();
     std::vector<std::uint32_t> pending{0};  // folder nodes still to list, next one last
-    std::vector<DiscEntry> entries;
+    std::vector<DiscEntry> listed, entries;
+    std::vector<std::uint32_t> order;
     while (!pending.empty()) {
         const std::uint32_t folder = pending.back();
         pending.pop_back();
         const std::u16string path = RelativePath(plan, folder);
-        entries.clear();
-        if (!tree.ListFolder(path, entries)) return Failure(DiscImageError::kReadFailed, path);
-        std::sort(entries.begin(), entries.end(),
-                  [](const DiscEntry& a, const DiscEntry& b) { return a.name < b.name; });
+        listed.clear();
+        if (!tree.ListFolder(path, listed)) return Failure(DiscImageError::kReadFailed, path);
+        SortByName(listed, order, entries);
         for (const DiscEntry& entry : entries) {
             if (entry.name.empty()) return Failure(DiscImageError::kReadFailed, path);
             if (entry.name.size() > kMaxJolietNameChars)
@@ -93,22 +117,31 @@ DiscImageResult ReadTree(DiscTree& tree, ImageProgress* progress, ImagePlan& pla
     return {};
 }
 
+struct TreeOrder {
+    const ImagePlan& plan;
+    Tree tree;
+    std::uint32_t firstChild;
+};
+
 void SortChildren(ImagePlan& plan) {
     for (int t = 0; t < kTrees; ++t) {
         std::vector<std::uint32_t>& order = plan.childOrder[t];
         order.resize(plan.nodes.size());
-        for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
         for (const PlanFolder& folder : plan.folders) {
             const PlanNode& parent = plan.nodes[folder.node];
-            const auto begin = order.begin() + parent.firstChild;
-            std::sort(begin, begin + parent.childCount, [&](std::uint32_t a, std::uint32_t b) {
-                const PlanNode& x = plan.nodes[a];
-                const PlanNode& y = plan.nodes[b];
-                const bool xFolder = x.folder != kNoFolder;
-                const bool yFolder = y.folder != kNoFolder;
-                return t == kPrimary ? IdentifierLess(x.primary, xFolder, y.primary, yFolder)
-                                     : IdentifierLess(JolietName(x), xFolder, JolietName(y), yFolder);
-            });
+            const TreeOrder context{plan, Tree(t), parent.firstChild};
+            SortIndices(order.begin() + parent.firstChild, parent.childCount,
+                        {[](const void* c, std::uint32_t a, std::uint32_t b) {
+                             const auto& o = *static_cast<const TreeOrder*>(c);
+                             const PlanNode& x = o.plan.nodes[o.firstChild + a];
+                             const PlanNode& y = o.plan.nodes[o.firstChild + b];
+                             const bool xFolder = x.folder != kNoFolder;
+                             const bool yFolder = y.folder != kNoFolder;
+                             return o.tree == kPrimary
+                                        ? IdentifierLess(x.primary, xFolder, y.primary, yFolder)
+                                        : IdentifierLess(JolietName(x), xFolder, JolietName(y), yFolder);
+                         }, &context});
+            for (std::uint32_t i = 0; i < parent.childCount; ++i) order[parent.firstChild + i] += parent.firstChild;
         }
     }
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 
 #include "disc_image_writer.h"
 
@@ -22,12 +21,13 @@ bool JolietForbids(char16_t c) {
     return c < 0x20 || c == u'*' || c == u'/' || c == u':' || c == u';' || c == u'?' || c == u'\\';
 }
 
-template <typename Text>
-std::size_t ExtensionDot(const Text& name, bool isFolder) {
-    return isFolder ? Text::npos : name.rfind(typename Text::value_type('.'));
+std::size_t ExtensionDot(const std::u16string& name, bool noExtension) {
+    return noExtension ? std::u16string::npos : name.rfind(u'.');
 }
 
-std::string PlainPrimaryName(const DiscEntry& entry) {
+std::u16string Widened(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+
+std::u16string PlainPrimaryName(const DiscEntry& entry) {
     const std::size_t dot = ExtensionDot(entry.name, entry.isFolder);
     std::string name = DCharacters(entry.name.substr(0, dot), kStemChars);
     if (name.empty()) name = "_";
@@ -35,51 +35,47 @@ std::string PlainPrimaryName(const DiscEntry& entry) {
         const std::string extension = DCharacters(entry.name.substr(dot + 1), kExtensionChars);
         if (!extension.empty()) name += '.' + extension;
     }
-    return name;
+    return Widened(name);
 }
 
-bool SameText(const std::u16string& wide, const std::string& narrow) {
-    if (wide.size() != narrow.size()) return false;
-    for (std::size_t i = 0; i < wide.size(); ++i)
-        if (wide[i] != static_cast<unsigned char>(narrow[i])) return false;
-    return true;
-}
+struct Candidate {
+    std::u16string plain;  // the name wanted
+    bool exact;            // the real name as it is
+    bool noExtension;      // a number goes at the end
+    std::size_t maxStem;   // the most the part before the extension may hold
+};
 
 // plain with "_N" before its extension, the stem and the number together at most maxStem.
-template <typename Text>
-Text WithSuffix(const Text& plain, bool noExtension, unsigned n, std::size_t maxStem) {
-    std::size_t dot = ExtensionDot(plain, noExtension);
-    if (dot == Text::npos) dot = plain.size();
-    Text suffix;
-    suffix.push_back('_');
-    for (char c : std::to_string(n)) suffix.push_back(static_cast<typename Text::value_type>(c));
-    const std::size_t extension = plain.size() - dot;
-    std::size_t keep = std::min(dot, maxStem > suffix.size() ? maxStem - suffix.size() : 0);
+std::u16string Numbered(const Candidate& c, unsigned n) {
+    std::size_t dot = ExtensionDot(c.plain, c.noExtension);
+    if (dot == std::u16string::npos) dot = c.plain.size();
+    std::u16string suffix;
+    for (; n > 0; n /= 10) suffix.insert(suffix.begin(), static_cast<char16_t>(u'0' + n % 10));
+    suffix.insert(suffix.begin(), u'_');
+    std::size_t keep = std::min(dot, c.maxStem > suffix.size() ? c.maxStem - suffix.size() : 0);
     // Never end the kept part between the two halves of a surrogate pair.
-    if (keep > 0 && keep < dot && (plain[keep - 1] & 0xFC00) == 0xD800) --keep;
-    return plain.substr(0, keep) + suffix + plain.substr(dot, extension);
+    if (keep > 0 && keep < dot && (c.plain[keep - 1] & 0xFC00) == 0xD800) --keep;
+    return c.plain.substr(0, keep) + suffix + c.plain.substr(dot);
 }
 
 // Exact names first, then free plain names, then numbered ones, so a numbered name never
 // takes a name another entry could have had as it is.
-template <typename Text, typename Numbered>
-std::vector<Text> Unique(std::vector<Text> plain, const std::vector<bool>& exact, Numbered numbered) {
-    const std::size_t count = plain.size();
-    std::vector<Text> names(count);
+std::vector<std::u16string> Unique(const std::vector<Candidate>& candidates) {
+    const std::size_t count = candidates.size();
+    std::vector<std::u16string> names(count);
     std::vector<bool> named(count, false);
-    std::set<Text> used;
+    std::map<std::u16string, unsigned> used;  // each name taken, with the next number to try after it
     for (int pass = 0; pass < 2; ++pass)
         for (std::size_t i = 0; i < count; ++i)
-            if (!named[i] && (pass == 1 || exact[i]) && used.insert(plain[i]).second) {
-                names[i] = plain[i];
+            if (!named[i] && (pass == 1 || candidates[i].exact) && used.emplace(candidates[i].plain, 1).second) {
+                names[i] = candidates[i].plain;
                 named[i] = true;
             }
-    std::map<Text, unsigned> nextNumber;
     for (std::size_t i = 0; i < count; ++i) {
         if (named[i]) continue;
-        unsigned& n = nextNumber.emplace(plain[i], 1).first->second;
-        do names[i] = numbered(plain[i], i, n++);
-        while (!used.insert(names[i]).second);
+        unsigned& n = used[candidates[i].plain];
+        do names[i] = Numbered(candidates[i], n++);
+        while (!used.emplace(names[i], 1).second);
     }
     return names;
 }
@@ -104,31 +100,30 @@ std::u16string JolietCharacters(const std::u16string& text) {
 }
 
 std::vector<std::string> PrimaryNames(const std::vector<DiscEntry>& entries) {
-    std::vector<std::string> plain;
-    std::vector<bool> exact;
+    std::vector<Candidate> candidates;
     for (const DiscEntry& entry : entries) {
-        plain.push_back(PlainPrimaryName(entry));
-        exact.push_back(SameText(entry.name, plain.back()));
+        std::u16string plain = PlainPrimaryName(entry);
+        const bool exact = plain == entry.name;
+        candidates.push_back({std::move(plain), exact, entry.isFolder, kStemChars});
     }
-    return Unique(std::move(plain), exact, [&](const std::string& name, std::size_t i, unsigned n) {
-        return WithSuffix(name, entries[i].isFolder, n, kStemChars);
-    });
+    std::vector<std::string> names;
+    for (const std::u16string& name : Unique(candidates)) names.emplace_back(name.begin(), name.end());
+    return names;
 }
 
 std::vector<std::u16string> JolietNames(const std::vector<DiscEntry>& entries) {
-    std::vector<std::u16string> plain;
-    std::vector<bool> exact;
+    std::vector<Candidate> candidates;
     for (const DiscEntry& entry : entries) {
-        plain.push_back(JolietCharacters(entry.name));
-        exact.push_back(plain.back() == entry.name);
-    }
-    return Unique(std::move(plain), exact, [&](const std::u16string& name, std::size_t i, unsigned n) {
-        const std::size_t dot = ExtensionDot(name, entries[i].isFolder);
-        const std::size_t extension = dot == std::u16string::npos ? 0 : name.size() - dot;
+        std::u16string plain = JolietCharacters(entry.name);
+        const bool exact = plain == entry.name;
+        const std::size_t dot = ExtensionDot(plain, entry.isFolder);
+        const std::size_t extension = dot == std::u16string::npos ? 0 : plain.size() - dot;
         // An extension too long to leave room for a number counts as part of the stem.
         const bool keepExtension = extension + 16 <= kMaxJolietNameChars;
-        return WithSuffix(name, !keepExtension, n, kMaxJolietNameChars - (keepExtension ? extension : 0));
-    });
+        candidates.push_back({std::move(plain), exact, !keepExtension,
+                              kMaxJolietNameChars - (keepExtension ? extension : 0)});
+    }
+    return Unique(candidates);
 }
 
 }  // namespace plivora::iso
