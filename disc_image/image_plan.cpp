@@ -33,8 +33,9 @@ bool IdentifierLess(const Text& a, bool aIsFolder, const Text& b, bool bIsFolder
     const std::size_t bDot = bIsFolder ? Text::npos : b.rfind('.');
     const int stems = a.compare(0, aDot, b, 0, bDot);
     if (stems != 0) return stems < 0;
-    const Text none;
-    return (aDot == Text::npos ? none : a.substr(aDot + 1)) < (bDot == Text::npos ? none : b.substr(bDot + 1));
+    const std::size_t aExtension = aDot == Text::npos ? a.size() : aDot + 1;
+    const std::size_t bExtension = bDot == Text::npos ? b.size() : bDot + 1;
+    return a.compare(aExtension, Text::npos, b, bExtension, Text::npos) < 0;
 }
 
 std::uint64_t SectorsFor(std::uint64_t bytes) { return (bytes + kSector - 1) / kSector; }
