@@ -17,6 +17,7 @@ namespace plivora::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 struct TreeCase {
     const char* name;
@@ -111,10 +112,21 @@ TreeCase Nested() {
     return tc;
 }
 
+// Directories of many sectors, and 8.3 names numbered past two digits.
+TreeCase Crowded() {
+    TreeCase tc{"crowded", {}};
+    for (int i = 0; i < 300; ++i) {
+        const std::string number = std::to_string(1000 + i).substr(1), n = "_" + std::to_string(i);
+        tc.entries.push_back({u"many\\file number " + fs::path(number).u16string() + u".txt", 5, false,
+                              kDefaultTime, "MANY/" + (i == 0 ? "FILE_NUM" : "FILE_NUM"s.substr(0, 8 - n.size()) + n) + ".TXT"});
+    }
+    return tc;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Trees, DiscImageReaderTest,
     ::testing::Values(
-        Nested(),
+        Nested(), Crowded(),
         TreeCase{"names",
                  {{std::u16string(99, u'n') + u".txt", 10, false, kDefaultTime, "NNNNNNNN.TXT"},
                   {std::u16string(103, u'f') + u"\\x", 1, false, kDefaultTime, "FFFFFFFF/X"},
