@@ -62,6 +62,7 @@ sanitize: setup $(ASAN)/CMakeCache.txt
 
 bench: host
 	$(HOST)/bench/plivora_bench
+	$(HOST)/bench/disc_image_bench
 
 # Create against the floor of plain file calls, under Wine.
 bench-win: win

@@ -1,0 +1,201 @@
+// The writer against in-memory trees: what it refuses, failures while writing, stopping,
+// progress, the descriptors and path tables, and the same bytes for the same tree.
+#include "disc_image_writer.h"
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "generated_tree.h"
+
+namespace plivora::testing {
+namespace {
+
+using Error = DiscImageError;
+
+std::vector<TreeEntry> SmallTree(std::vector<TreeEntry> extra = {}) {
+    extra.insert(extra.end(), {{u"docs\\manual.pdf", 1100000}, {u"setup.exe", 5000, false, kDefaultTime + 7},
+                               {u"empty", 0, true}, {u"docs\\old\\readme.txt", 10}});
+    return extra;
+}
+
+DiscImageResult Write(GeneratedTree& tree, ImageSink& sink, ImageProgress* progress = nullptr) {
+    return WriteDiscImage(tree, MakeVolumeLabel(u"My Disc"), sink, progress);
+}
+
+TEST(DiscImageWriterTest, FailuresNameTheEntryAndLeaveNoFileOpen) {
+    const std::u16string longName(104, u'x');
+    const struct {
+        std::vector<TreeEntry> extra;
+        std::function<void(GeneratedTree&, MemorySink&)> fault;
+        Error error;
+        std::u16string path;
+        bool refusedBeforeWriting;
+    } cases[] = {
+        {{{u"docs\\" + longName, 1}}, nullptr, Error::kNameTooLong, u"docs\\" + longName, true},
+        {{{u"docs\\disc.iso", 1ull << 32}}, nullptr, Error::kFileTooLarge, u"docs\\disc.iso", true},
+        {{}, [](GeneratedTree& t, MemorySink&) { t.Unlistable.insert(u"docs\\old"); }, Error::kReadFailed,
+         u"docs\\old", true},
+        {{}, [](GeneratedTree& t, MemorySink&) { t.Unopenable.insert(u"setup.exe"); }, Error::kReadFailed,
+         u"setup.exe", false},
+        {{}, [](GeneratedTree& t, MemorySink&) { t.FailsReading.insert(u"docs\\manual.pdf"); },
+         Error::kReadFailed, u"docs\\manual.pdf", false},
+        {{}, [](GeneratedTree& t, MemorySink&) { t.SizeChange[u"docs\\manual.pdf"] = -1; }, Error::kFileChanged,
+         u"docs\\manual.pdf", false},
+        {{}, [](GeneratedTree& t, MemorySink&) { t.SizeChange[u"setup.exe"] = 1; }, Error::kFileChanged,
+         u"setup.exe", false},
+        {{}, [](GeneratedTree&, MemorySink& s) { s.FailAfter = 40000; }, Error::kWriteFailed, u"", false},
+    };
+    for (const auto& c : cases) {
+        GeneratedTree tree(SmallTree(c.extra));
+        MemorySink sink;
+        if (c.fault) c.fault(tree, sink);
+        const DiscImageResult result = Write(tree, sink);
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_EQ(result.path, c.path);
+        EXPECT_TRUE(!c.refusedBeforeWriting || sink.Bytes.empty());
+        EXPECT_EQ(tree.FilesOpen, 0u);
+    }
+}
+
+TEST(DiscImageWriterTest, PathTablesNumberAtMost65535Folders) {
+    for (int extra : {0, 1}) {
+        std::vector<TreeEntry> entries;
+        for (int top = 0; top < 255; ++top)
+            for (int sub = 0; sub < (top < 254 ? 256 : 255 + extra); ++sub)
+                entries.push_back({u"t" + std::u16string(1, u'a' + top % 26) + std::u16string(1, u'a' + top / 26) +
+                                       u"\\s" + std::u16string(1, u'a' + sub % 26) +
+                                       std::u16string(1, u'a' + sub / 26),
+                                   0, true});
+        GeneratedTree tree(entries);
+        CountingSink sink;
+        EXPECT_EQ(Write(tree, sink).error, extra ? Error::kTooManyFolders : Error::kNone);
+        EXPECT_EQ(sink.Count == 0, extra == 1);
+    }
+}
+
+class StopAt : public ImageProgress {
+public:
+    explicit StopAt(std::size_t call, const MemorySink& sink) : stopAt_(call), sink_(sink) {}
+    bool Continue(std::uint64_t done, std::uint64_t total) override {
+        if (!Calls.empty()) {
+            EXPECT_GE(done, Calls.back().first);
+        }
+        Calls.emplace_back(done, total);
+        WrittenAtStop = sink_.Bytes.size();
+        return Calls.size() != stopAt_;
+    }
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> Calls;
+    std::size_t WrittenAtStop = 0;
+
+private:
+    std::size_t stopAt_;
+    const MemorySink& sink_;
+};
+
+TEST(DiscImageWriterTest, ProgressReachesTheImageSizeAndStopsWhenAsked) {
+    GeneratedTree tree(SmallTree());
+    MemorySink sink;
+    StopAt never(0, sink);
+    const DiscImageResult result = Write(tree, sink, &never);
+    ASSERT_TRUE(result.Ok());
+    EXPECT_EQ(sink.Bytes.size(), result.bytes);
+    EXPECT_EQ(result.bytes, std::uint64_t{result.sectors} * kSectorBytes);
+    EXPECT_FALSE(result.LargerThanCd());
+    EXPECT_EQ(never.Calls.front(), std::make_pair(std::uint64_t{0}, std::uint64_t{0}));  // reading folders
+    EXPECT_EQ(never.Calls.back(), std::make_pair(result.bytes, result.bytes));
+    // Stopped while reading the folders, then after the first block.
+    for (std::size_t call : {std::size_t{1}, std::size_t{5}}) {
+        MemorySink stopped;
+        StopAt progress(call, stopped);
+        EXPECT_EQ(Write(tree, stopped, &progress).error, Error::kCancelled);
+        EXPECT_EQ(progress.Calls.size(), call);
+        EXPECT_EQ(stopped.Bytes.size(), progress.WrittenAtStop);
+        EXPECT_EQ(stopped.Bytes.empty(), call == 1);
+    }
+    EXPECT_EQ(tree.FilesOpen, 0u);
+}
+
+TEST(DiscImageWriterTest, SameTreeGivesTheSameBytesWhateverTheListingOrder) {
+    GeneratedTree tree(SmallTree()), reversed(SmallTree());
+    reversed.ReverseListing = true;
+    MemorySink first, second;
+    ASSERT_TRUE(Write(tree, first).Ok());
+    ASSERT_TRUE(Write(reversed, second).Ok());
+    EXPECT_TRUE(first.Bytes == second.Bytes);
+}
+
+std::uint32_t Little32(const std::string& b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<std::uint8_t>(b[at + i]);
+    return v;
+}
+std::uint32_t Big32(const std::string& b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i) v = v << 8 | static_cast<std::uint8_t>(b[at + i]);
+    return v;
+}
+
+TEST(DiscImageWriterTest, DescriptorsCarryTheLabelAndTheNewestTime) {
+    GeneratedTree tree(SmallTree());
+    MemorySink sink;
+    ASSERT_TRUE(Write(tree, sink).Ok());
+    const std::string primary = sink.Bytes.substr(16 * kSectorBytes, kSectorBytes);
+    const std::string joliet = sink.Bytes.substr(17 * kSectorBytes, kSectorBytes);
+    EXPECT_EQ(primary.substr(0, 7), std::string("\1CD001\1"));
+    EXPECT_EQ(primary.substr(40, 32), "MY_DISC" + std::string(25, ' '));
+    EXPECT_EQ(primary.substr(813, 17), std::string("2010010112031100\0", 17));  // setup.exe's time
+    EXPECT_EQ(joliet.substr(0, 7), std::string("\2CD001\1"));
+    EXPECT_EQ(joliet.substr(88, 3), "%/E");
+    EXPECT_EQ(joliet.substr(40, 16), std::string("\0M\0y\0 \0D\0i\0s\0c\0 ", 16));
+    EXPECT_EQ(joliet.substr(830, 17), primary.substr(830, 17));
+    EXPECT_EQ(sink.Bytes.substr(18 * kSectorBytes, 7), std::string("\xff" "CD001\1"));
+}
+
+// Windows finds folders through the path tables: both byte orders must agree, and each
+// record must point at a directory whose '.' and '..' are that folder and its parent.
+TEST(DiscImageWriterTest, PathTablesPointAtDirectoriesOfWholeRecords) {
+    std::vector<TreeEntry> entries = SmallTree();
+    for (int i = 0; i < 60; ++i)  // a Joliet directory of several sectors
+        entries.push_back({u"docs\\old\\" + std::u16string(90, u'a' + i % 26) + std::u16string(1, u'A' + i / 26), 1});
+    GeneratedTree tree(entries);
+    MemorySink sink;
+    ASSERT_TRUE(Write(tree, sink).Ok());
+    const std::string& b = sink.Bytes;
+    for (std::size_t descriptor : {16u, 17u}) {
+        const std::size_t at = descriptor * kSectorBytes;
+        const std::uint32_t size = Little32(b, at + 132);
+        const std::size_t little = Little32(b, at + 140) * kSectorBytes, big = Big32(b, at + 148) * kSectorBytes;
+        std::vector<std::uint32_t> extents;
+        std::size_t records = 0;
+        for (std::size_t p = 0, previousParent = 1; p < size; p += 8 + b[little + p] + b[little + p] % 2) {
+            const std::uint32_t extent = Little32(b, little + p + 2);
+            const std::uint32_t parent = static_cast<std::uint8_t>(b[little + p + 6]) | b[little + p + 7] << 8;
+            EXPECT_EQ(Big32(b, big + p + 2), extent);
+            EXPECT_EQ(b.substr(little + p + 8, b[little + p]), b.substr(big + p + 8, b[big + p]));
+            ASSERT_GE(parent, previousParent);
+            ASSERT_LE(parent, extents.size() + 1);
+            previousParent = parent;
+            extents.push_back(extent);
+            const std::size_t dir = std::size_t{extent} * kSectorBytes;
+            EXPECT_EQ(Little32(b, dir + 2), extent);                        // '.'
+            EXPECT_EQ(Little32(b, dir + 34 + 2), extents[parent - 1]);  // '..'
+            const std::uint32_t dirBytes = Little32(b, dir + 10);
+            for (std::size_t r = 0; r < dirBytes; ++records) {
+                const auto length = static_cast<std::uint8_t>(b[dir + r]);
+                if (length == 0) {
+                    r = (r / kSectorBytes + 1) * kSectorBytes;
+                    --records;
+                    continue;
+                }
+                EXPECT_LE(r % kSectorBytes + length, kSectorBytes);
+                r += length;
+            }
+        }
+        EXPECT_EQ(extents.size(), 4u);  // the base folder, docs, docs\old and empty
+        EXPECT_EQ(records, 2 * extents.size() + 6 + 60);
+    }
+}
+
+}  // namespace
+}  // namespace plivora::testing
