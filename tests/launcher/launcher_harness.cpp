@@ -90,6 +90,18 @@ std::vector<Record> Disc::Started() const {
     return started;
 }
 
+bool Disc::ClearRecords() {
+    const std::string records = folder_ / "records.txt";
+    return WaitFor([&] {
+        std::size_t starts = 0;
+        std::size_t ends = 0;
+        for (const Record& record : Records()) (record.Phase == "start" ? starts : ends) += 1;
+        if (starts != ends) return false;
+        // A program may still hold the file for a moment after its last line.
+        return DeleteFileA(records.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    });
+}
+
 TestFileType::TestFileType(const Disc& disc) {
     fakes::SetStringValue(".plvtest", "", TestClass);
     fakes::SetStringValue(TestClass, "", TestTypeDescription);

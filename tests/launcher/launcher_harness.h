@@ -36,6 +36,9 @@ public:
     void Release(const std::string& program);
     std::vector<Record> Records() const;
     std::vector<Record> Started() const;  // the "start" records only
+    // Waits until every started program has recorded its end, then removes the records,
+    // so that a late record of one run cannot land in the next. False at the deadline.
+    bool ClearRecords();
 
 private:
     fakes::TemporaryFolder folder_;
