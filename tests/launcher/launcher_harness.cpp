@@ -181,6 +181,34 @@ std::string MessageBoxText(HWND box) { return ItemText(box, 0xFFFF); }
 
 void Click(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
 
+std::string Unusable(HWND window) {
+    if (!IsWindow(window)) return "no window";
+    if (!IsWindowVisible(window)) return "hidden";
+    if (!IsWindowEnabled(window)) return "disabled";
+    if (IsIconic(window)) return "minimised";
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT seen{};
+    if (!IntersectRect(&seen, &frame, &screen) || !EqualRect(&seen, &frame)) return "not wholly on the screen";
+    return std::string();
+}
+
+bool HasOwnIcons(HWND window) {
+    return SendMessageA(window, WM_GETICON, ICON_SMALL, 0) && SendMessageA(window, WM_GETICON, ICON_BIG, 0);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+void PressKey(HWND window, UINT key) {
+    HWND focus = FocusOf(window);
+    PostMessageA(focus ? focus : window, WM_KEYDOWN, key, 1);
+}
+
 RememberedAnswerKey::RememberedAnswerKey(std::string arguments) : arguments_(std::move(arguments)) {
     SHDeleteKeyA(HKEY_CURRENT_USER, (UserClasses + arguments_.substr(0, arguments_.find('\\'))).c_str());
 }
