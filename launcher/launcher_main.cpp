@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "launch_messages.h"
 #include "launch_rules.h"
 #include "launcher_command_line.h"
 #include "launcher_resources.h"
@@ -30,8 +31,7 @@ std::string OwnFolder() {
 }
 
 struct Message {
-    std::string Short;
-    std::string Full;
+    LaunchMessage Text;
     bool Error;
 };
 
@@ -44,39 +44,49 @@ public:
         SetCurrentDirectoryA(root_.c_str());
         ParsedLaunchArguments parsed = ParseLaunchArguments(arguments_);
         command_ = std::move(parsed.Command);
-        for (const std::string& problem : parsed.Problems)
-            Error("The disc's start-up line has a mistake; part of it was ignored.",
-                  problem + "\r\nThe start-up line is: " + arguments_);
-        if (command_.UseSplash) Splash();
+        for (const LaunchArgumentProblem& problem : parsed.Problems) {
+            if (problem.Ignored)
+                Error(LinePartIgnored(problem));
+            else
+                Note(LinePartReadAnyway(problem));
+        }
+        // The form lets these be ticked without a file; then they do nothing.
+        useSplash_ = command_.UseSplash && NamesAFile(command_.SplashFile, SplashNamesNothing());
+        useSecondary_ = command_.UseSecondary && NamesAFile(command_.SecondaryProgram, SecondaryNamesNothing());
+
+        if (useSplash_) Splash();
         if (!command_.HideDialog) {
             status_ = std::make_unique<StatusWindow>(instance_);
             shownAt_ = GetTickCount64();
         }
-        if (command_.UseSecondary && command_.SecondaryOrder == 1 && RunSecondary(FirstQuestion())) {
-            Status("Waiting for " + Quote(command_.SecondaryProgram) + " to finish...");
+        if (useSecondary_ && command_.SecondaryOrder == 1 &&
+            RunSecondary(RunFirstQuestion(command_.TargetFiles, command_.SecondaryProgram, RestartAfter()))) {
+            Status(WaitingStatus(command_.SecondaryProgram));
             PumpMessagesUntil(secondaryProcess_.Get(), INFINITE);
         }
         const auto exists = [this](const std::string& name) { return PathExists(OnDisc(root_, name)); };
-        for (const std::string& target : ResolveTargets(command_.TargetFiles, exists)) Open(target);
+        const std::vector<std::string> targets = ResolveTargets(command_.TargetFiles, exists);
+        if (targets.empty()) Error(NothingToOpen(arguments_));
+        for (const std::string& target : targets) Open(target);
         if (secondaryRan_ && (command_.SecondaryPrompt == 1 || command_.SecondaryPrompt == 3)) {
             if (secondaryProcess_) {
-                Status("Waiting for " + Quote(command_.SecondaryProgram) + " to finish...");
+                Status(WaitingStatus(command_.SecondaryProgram));
                 PumpMessagesUntil(secondaryProcess_.Get(), INFINITE);
             }
-            TellUser(Owner(),
-                     Quote(command_.SecondaryProgram) +
-                         " has finished. Please restart your computer, then insert this disc again.",
-                     RESTART_TITLE);
+            TellUser(Owner(), RestartNotice(command_.SecondaryProgram), RESTART_TITLE);
         }
         return Finish();
     }
 
 private:
-    void Error(std::string shortText, std::string fullText) {
-        messages_.push_back({std::move(shortText), std::move(fullText), true});
+    void Error(LaunchMessage text) { messages_.push_back({std::move(text), true}); }
+    // What went wrong on the way to a result that worked: details for /verbose only.
+    void Note(LaunchMessage text) { messages_.push_back({std::move(text), false}); }
+    bool NamesAFile(const std::string& file, LaunchMessage skipped) {
+        if (!file.empty()) return true;
+        Note(std::move(skipped));
+        return false;
     }
-    // Shown only with /verbose: what went wrong on the way to a result that worked.
-    void Note(std::string fullText) { messages_.push_back({std::string(), std::move(fullText), false}); }
     void Status(const std::string& text) {
         if (status_) status_->SetStatus(text);
     }
@@ -85,40 +95,23 @@ private:
     void Splash() {
         const std::string& name = command_.SplashFile;
         const std::string path = OnDisc(root_, name);
-        if (name.empty() || !PathExists(path)) {
-            Error("Cannot show the splash screen.",
-                  "Cannot find the splash image " + Quote(name.empty() ? std::string("(none named)") : path) +
-                      ".");
+        if (!PathExists(path)) {
+            Error(SplashMissing(name, path));
             return;
         }
         const std::string failure = ShowSplash(instance_, path, SplashMilliseconds(command_.SplashSeconds));
-        if (!failure.empty())
-            Error("Cannot show the splash screen.",
-                  "Cannot show the splash image " + Quote(path) + ". " + failure);
+        if (!failure.empty()) Error(SplashNotShown(name, path, failure));
     }
 
-    std::string FirstQuestion() const {
-        return "Before this disc opens " + Quote(command_.TargetFiles) + ", it runs " +
-               Quote(command_.SecondaryProgram) + "." + RestartWarning() + "\n\nRun it now?";
-    }
-    std::string MissingProgramQuestion(const std::string& target) const {
-        return "No program on this computer opens " + Quote(target) + ". This disc can run " +
-               Quote(command_.SecondaryProgram) + " to install one." + RestartWarning() + "\n\nRun it now?";
-    }
-    std::string RestartWarning() const {
-        return command_.SecondaryPrompt == 3 ? " You will need to restart your computer afterwards." : "";
-    }
+    bool RestartAfter() const { return command_.SecondaryPrompt == 3; }
 
     // Asks first when the disc was made with a confirmation box, unless the user asked
     // not to be asked again. True when the program was started.
     bool RunSecondary(const std::string& question) {
         const std::string& name = command_.SecondaryProgram;
         const std::string path = OnDisc(root_, name);
-        if (name.empty() || !PathExists(path)) {
-            Error("Cannot find the secondary program " + Quote(name) + ".",
-                  "Cannot find the secondary program " +
-                      Quote(name.empty() ? std::string("(none named)") : path) +
-                      ". Check that it was copied to the CD-ROM Base Folder before the disc was made.");
+        if (!PathExists(path)) {
+            Error(SecondaryMissing(name, path));
             return false;
         }
         if (command_.SecondaryPrompt >= 2) {
@@ -128,19 +121,14 @@ private:
             if (remembered == RememberedAnswer::None) {
                 bool dontAskAgain = false;
                 const bool yes = AskYesNo(instance_, Owner(), question, dontAskAgain);
-                if (dontAskAgain && !RememberAnswer(key, yes))
-                    Note(
-                        "The answer could not be kept in the registry under "
-                        "HKEY_CURRENT_USER\\Software\\Classes\\" +
-                        key + "; the question will come again.");
+                if (dontAskAgain && !RememberAnswer(key, yes)) Note(AnswerNotKept(key));
                 if (!yes) return false;
             }
         }
-        Status("Running " + Quote(name) + "...");
+        Status(RunningStatus(name));
         Started started = ShellOpen(path, std::string(), root_);
         if (!started.Ok) {
-            Error("Cannot run the secondary program " + Quote(name) + ".",
-                  "Cannot run the secondary program " + Quote(path) + ": " + DescribeError(started.Error));
+            Error(SecondaryNotStarted(name, path, DescribeError(started.Error, Quote(name))));
             return false;
         }
         secondaryRan_ = true;
@@ -151,14 +139,11 @@ private:
     void Open(const std::string& name) {
         const std::string path = OnDisc(root_, name);
         if (!PathExists(path)) {
-            Error("Cannot find " + Quote(name) + ".",
-                  "Cannot find the target file " + Quote(path) +
-                      ". Check that it was copied to the CD-ROM Base Folder before the disc was made.");
+            Error(TargetMissing(name, path));
             return;
         }
         const std::optional<FileType> type = command_.NoRegistryLookup ? std::nullopt : LookUpFileType(path);
-        const std::string description = type ? type->Description : std::string();
-        Status("Opening " + (description.empty() ? std::string() : description + " ") + Quote(name) + "...");
+        Status(OpeningStatus(type ? type->Description : std::string(), name));
 
         if (command_.TryForce) {
             const auto exists = [](const std::string& candidate) { return PathExists(candidate); };
@@ -167,34 +152,28 @@ private:
                 const std::string parameters =
                     program.Arguments + (program.Arguments.empty() ? "" : " ") + Quote(path);
                 if (Opened(ShellOpen(program.Program, parameters, root_))) return;
-                Note("Program " + std::to_string(i + 1) + " " + Quote(command_.ForcePrograms[i]) +
-                     " could not open " + Quote(name) + ": " + DescribeError(lastError_) + ".");
+                Note(ForcedProgramFailed(i + 1, command_.ForcePrograms[i], name,
+                                         DescribeError(lastError_, Quote(program.Program))));
             }
         }
         if (type && !type->OpenCommand.empty()) {
             const std::string commandLine = ExpandOpenCommand(type->OpenCommand, path);
             if (Opened(RunCommandLine(commandLine, root_))) return;
-            Note("The program registered for " + Quote(name) + " could not be started (" + commandLine +
-                 "): " + DescribeError(lastError_) + ". Windows was asked to find one.");
+            Note(RegisteredProgramFailed(name, commandLine, DescribeError(lastError_, "the registered program")));
         }
         if (Opened(ShellOpen(path, std::string(), root_))) return;
 
         // The target exists, so a file that cannot be found is its program.
         const bool noProgram = IsNoAssociation(lastError_, path) || lastError_ == ERROR_FILE_NOT_FOUND ||
                                lastError_ == ERROR_PATH_NOT_FOUND;
-        if (noProgram && command_.UseSecondary && command_.SecondaryOrder == 0 && !secondaryTried_) {
+        if (noProgram && useSecondary_ && command_.SecondaryOrder == 0 && !secondaryTried_) {
             secondaryTried_ = true;
             const DWORD openError = lastError_;
-            if (RunSecondary(MissingProgramQuestion(name))) return;
+            if (RunSecondary(InstallProgramQuestion(name, command_.SecondaryProgram, RestartAfter()))) return;
             lastError_ = openError;
         }
-        if (noProgram)
-            Error(
-                "No program on this computer opens " + Quote(name) + ".",
-                "No program on this computer opens " + Quote(path) + ": " + DescribeError(lastError_) + ".");
-        else
-            Error("Cannot open " + Quote(name) + ".",
-                  "Cannot open " + Quote(path) + ": " + DescribeError(lastError_) + ".");
+        const std::string reason = DescribeError(lastError_, Quote(name));
+        Error(noProgram ? NoProgramOpens(name, path, reason) : TargetNotOpened(name, path, reason));
     }
 
     bool Opened(Started started) {
@@ -212,7 +191,7 @@ private:
         std::vector<std::string> seen;
         for (const Message& message : messages_) {
             failed = failed || message.Error;
-            const std::string& text = command_.Verbose ? message.Full : message.Short;
+            const std::string text = ShownText(message.Text, command_.Verbose);
             if (text.empty()) continue;
             bool repeated = false;
             for (const std::string& earlier : seen) repeated = repeated || earlier == text;
@@ -220,13 +199,15 @@ private:
             seen.push_back(text);
             shown += (shown.empty() ? "" : "\r\n\r\n") + text;
         }
-        if (!status_) return failed ? 1 : 0;
-        if (!shown.empty()) {
-            status_->SetStatus(failed ? "Plivora could not do everything this disc asks for:"
-                                      : "Done. What happened on the way:");
-            status_->ShowMessagesAndWait(shown);
+        // /hide keeps a success silent, never a failure: the disc must not seem to do nothing.
+        if (!shown.empty() && (status_ || failed)) {
+            if (!status_) status_ = std::make_unique<StatusWindow>(instance_);
+            status_->SetStatus(FinishedHeading(failed));
+            if (!status_->ShowMessagesAndWait(shown))
+                TellUser(nullptr, FinishedHeading(failed) + "\n\n" + shown, LAUNCHER_TITLE);
             return failed ? 1 : 0;
         }
+        if (!status_) return failed ? 1 : 0;
         // Users see that something is loading until the program is ready for them.
         const ULONGLONG idleDeadline = GetTickCount64() + LongestIdleWaitMs;
         while (lastProcess_ && WaitForInputIdle(lastProcess_.Get(), 0) == WAIT_TIMEOUT &&
@@ -235,7 +216,7 @@ private:
         const ULONGLONG shownUntil = shownAt_ + MinimumShowMs;
         const ULONGLONG now = GetTickCount64();
         if (now < shownUntil) PumpMessagesUntil(nullptr, static_cast<DWORD>(shownUntil - now));
-        return 0;
+        return failed ? 1 : 0;
     }
 
     HINSTANCE instance_;
@@ -248,6 +229,8 @@ private:
     DWORD lastError_ = 0;
     ProcessHandle lastProcess_;
     ProcessHandle secondaryProcess_;
+    bool useSplash_ = false;
+    bool useSecondary_ = false;
     bool secondaryTried_ = false;
     bool secondaryRan_ = false;
 };

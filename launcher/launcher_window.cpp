@@ -57,11 +57,24 @@ void CentreOnScreen(HWND window, SIZE client) {
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOACTIVATE);
 }
 
+// The disc's icon in the title bar and the task bar instead of a blank window's, from the
+// resources the window was made from. Loaded shared, so nothing to release; the title bar
+// scales the one large image.
+void ShowLauncherIcon(HWND window) {
+    const auto resources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+    const HICON icon = LoadIconA(resources, MAKEINTRESOURCEA(IDI_LAUNCHER));
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
 INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            ShowLauncherIcon(dialog);
             SetDlgItemTextA(dialog, IDC_PROMPT_TEXT, reinterpret_cast<const char*>(lParam));
-            return TRUE;
+            // Focus on the answer the question offers, not on the tick box.
+            SetFocus(GetDlgItem(dialog, IDYES));
+            return FALSE;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id == IDYES || id == IDNO || id == IDCANCEL) {
@@ -122,8 +135,8 @@ void StatusWindow::SetStatus(const std::string& text) {
     UpdateWindow(window_.Get());
 }
 
-void StatusWindow::ShowMessagesAndWait(const std::string& text) {
-    if (!window_) return;
+bool StatusWindow::ShowMessagesAndWait(const std::string& text) {
+    if (!window_) return false;
     HWND window = window_.Get();
     SetDlgItemTextA(window, IDC_MESSAGES, text.c_str());
     RECT full{0, 0, 260, 140};
@@ -143,11 +156,13 @@ void StatusWindow::ShowMessagesAndWait(const std::string& text) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    return true;
 }
 
 INT_PTR CALLBACK StatusWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
+            ShowLauncherIcon(window);
             return TRUE;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK) {
@@ -186,7 +201,7 @@ std::string ShowSplash(HINSTANCE instance, const std::string& path, unsigned mil
     if (!video) {
         bitmap.Reset(
             static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
-        if (!bitmap) return "It cannot be read as a Windows bitmap (BMP).";
+        if (!bitmap) return "cannot be read as a Windows bitmap (BMP)";
         BITMAP info{};
         GetObjectA(bitmap.Get(), sizeof info, &info);
         state.Bitmap = bitmap.Get();
@@ -202,7 +217,7 @@ std::string ShowSplash(HINSTANCE instance, const std::string& path, unsigned mil
     RegisterClassA(&windowClass);
     WindowHandle window(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, SPLASH_CLASS, "", WS_POPUP, 0, 0, 1,
                                         1, nullptr, nullptr, instance, nullptr));
-    if (!window) return "Its window cannot be created.";
+    if (!window) return "cannot be shown: its window could not be created";
     SetWindowLongPtrA(window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
 
     if (video) {
@@ -212,7 +227,7 @@ std::string ShowSplash(HINSTANCE instance, const std::string& path, unsigned mil
         HWND player = CreateWindowExA(0, ANIMATE_CLASSA, "", WS_CHILD | WS_VISIBLE | ACS_TRANSPARENT, 0, 0, 0,
                                       0, window.Get(), nullptr, instance, nullptr);
         if (!player || !SendMessageA(player, ACM_OPENA, 0, reinterpret_cast<LPARAM>(path.c_str())))
-            return "It cannot be played as a simple AVI video.";
+            return "cannot be played as a simple AVI video";
         RECT frame{};
         GetWindowRect(player, &frame);
         state.Size = {frame.right - frame.left, frame.bottom - frame.top};

@@ -22,8 +22,9 @@ public:
 
     HWND Get() const { return window_.Get(); }
     void SetStatus(const std::string& text);
-    // Shows the messages with a Close button and waits for the user to close the window.
-    void ShowMessagesAndWait(const std::string& text);
+    // Shows the messages with a Close button and waits for the user to close the window;
+    // false when there is no window to show them in.
+    bool ShowMessagesAndWait(const std::string& text);
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -36,7 +37,8 @@ bool AskYesNo(HINSTANCE instance, HWND owner, const std::string& question, bool&
 void TellUser(HWND owner, const std::string& text, const char* title);
 
 // Shows a Windows bitmap or a simple AVI centred on the screen for the given time, or
-// until clicked. An empty result means shown; otherwise it says why not.
+// until clicked. An empty result means shown; otherwise it says why not, as in
+// "cannot be read as a Windows bitmap (BMP)".
 std::string ShowSplash(HINSTANCE instance, const std::string& path, unsigned milliseconds);
 
 }  // namespace plivora::launcher

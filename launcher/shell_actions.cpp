@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "launch_messages.h"
 #include "win32_handles.h"
 
 namespace plivora::launcher {
@@ -121,7 +122,7 @@ bool IsNoAssociation(DWORD error, const std::string& document) {
     return true;
 }
 
-std::string DescribeError(DWORD error) {
+std::string DescribeError(DWORD error, const std::string& subject) {
     char* buffer = nullptr;
     const DWORD length = FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
@@ -130,7 +131,7 @@ std::string DescribeError(DWORD error) {
     if (buffer) LocalFree(buffer);
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
         text.pop_back();
-    return text + " (error " + std::to_string(error) + ")";
+    return FillInserts(text, subject) + " (error " + std::to_string(error) + ")";
 }
 
 RememberedAnswer ReadRememberedAnswer(const std::string& keyName) {

@@ -37,8 +37,9 @@ Started ShellOpen(const std::string& file, const std::string& parameters, const 
 // program format instead.
 bool IsNoAssociation(DWORD error, const std::string& document);
 
-// "The system cannot find the file specified. (error 2)"
-std::string DescribeError(DWORD error);
+// Windows' text for the error with its inserts filled with the subject:
+// "Bad EXE format for "movie.xyz". (error 193)"
+std::string DescribeError(DWORD error, const std::string& subject);
 
 // The answer kept for the secondary program's question under the launcher's key, when
 // the user asked not to be asked again.

@@ -48,6 +48,17 @@ public:
     bool NextIsQuote() { return Peek() == '"'; }
     char Peek() { return AtEnd() ? '\0' : text_[at_]; }
 
+    // Where the next item starts, and the text read since such a start.
+    std::size_t Start() {
+        AtEnd();
+        return at_;
+    }
+    std::string Since(std::size_t start) const {
+        std::size_t end = at_;
+        while (end > start && IsBlank(text_[end - 1])) --end;
+        return text_.substr(start, end - start);
+    }
+
     // A word: up to the next blank or quote.
     std::string Word() {
         AtEnd();
@@ -93,24 +104,31 @@ public:
     }
 
 private:
-    void Problem(std::string text) { out_.Problems.push_back(std::move(text)); }
+    void Ignored(std::string piece, std::string detail) {
+        out_.Problems.push_back({std::move(piece), true, std::move(detail)});
+    }
+    void ReadAnyway(std::string piece, std::string detail) {
+        out_.Problems.push_back({std::move(piece), false, std::move(detail)});
+    }
 
     void ReadTargets(Reader& reader) {
+        const std::size_t start = reader.Start();
         if (reader.NextIsQuote()) {
             if (!reader.QuotedValue(command_.TargetFiles))
-                Problem("The target list " + Quoted(command_.TargetFiles) + " has no closing quote.");
+                ReadAnyway(reader.Since(start),
+                           "The target list " + Quoted(command_.TargetFiles) + " has no closing quote.");
         } else if (!reader.AtEnd() && reader.Peek() != '/') {
             // Typed by hand without quotes: one name up to the first blank.
             command_.TargetFiles = reader.Word();
         }
-        if (SplitTargetList(command_.TargetFiles).empty()) Problem("No target file is named.");
     }
 
     void ReadSwitch(Reader& reader) {
+        const std::size_t start = reader.Start();
         if (reader.NextIsQuote()) {
             std::string stray;
             reader.QuotedValue(stray);
-            Problem("The text " + Quoted(stray) + " does not belong to any switch.");
+            Ignored(reader.Since(start), "The text " + Quoted(stray) + " does not belong to any switch.");
             return;
         }
         const std::string name = reader.Word();
@@ -127,29 +145,36 @@ private:
         const bool hasValue = reader.NextIsQuote();
         bool closed = true;
         if (hasValue && (!shape || shape->TakesValue)) closed = reader.QuotedValue(value);
+        // A value typed without its quotes goes with its switch, not as a switch of its own.
+        std::string bare;
+        if (!hasValue && shape && shape->TakesValue && !reader.AtEnd() && reader.Peek() != '/')
+            bare = reader.Word();
+        const std::string piece = reader.Since(start);
 
         if (!known) {
-            Problem(nearly ? "Unknown switch " + name + "; switch names are case-sensitive: did you mean " +
-                                 nearly->Name + "?"
-                           : "Unknown switch " + Quoted(name) + ".");
+            Ignored(piece, nearly ? "Unknown switch " + name +
+                                        "; switch names are case-sensitive: did you mean " + nearly->Name + "?"
+                                  : "Unknown switch " + Quoted(name) + ".");
             return;
         }
         if (std::find(seen_.begin(), seen_.end(), name) != seen_.end()) {
-            Problem("The switch " + name + " is given more than once; only the first one counts.");
+            Ignored(piece, "The switch " + name + " is given more than once; only the first one counts.");
             return;
         }
         seen_.push_back(name);
         if (known->TakesValue && !hasValue) {
-            Problem("The switch " + name + " needs a value in double quotes.");
+            Ignored(piece, bare.empty() ? "The switch " + name + " needs a value in double quotes."
+                                        : "The value of " + name + " must be in double quotes, as in " + name +
+                                              " " + Quoted(bare) + ".");
             return;
         }
-        if (!closed) Problem("The value of " + name + " has no closing quote.");
+        if (!closed) ReadAnyway(piece, "The value of " + name + " has no closing quote.");
         if (name == "/splash")
-            ReadSplash(value);
+            ReadSplash(value, piece);
         else if (name == "/secProg")
-            ReadSecondary(value);
+            ReadSecondary(value, piece);
         else if (name == "/tryforce")
-            ReadTryForce(value);
+            ReadTryForce(value, piece);
         else if (name == "/verbose")
             command_.Verbose = true;
         else if (name == "/noreg")
@@ -159,7 +184,7 @@ private:
     }
 
     // The duration is what follows the last "$" that leaves a positive number.
-    void ReadSplash(const std::string& value) {
+    void ReadSplash(const std::string& value, const std::string& piece) {
         for (std::size_t cut = value.rfind('$'); cut != std::string::npos;
              cut = cut == 0 ? std::string::npos : value.rfind('$', cut - 1)) {
             if (ReadLeadingInteger(value.substr(cut + 1)) > 0) {
@@ -174,13 +199,13 @@ private:
         command_.SplashFile = value.substr(0, cut);
         command_.SplashSeconds = "5";
         if (cut == std::string::npos)
-            Problem("The splash value " + Quoted(value) +
-                    " has no \"$\" before its duration; showing it for 5 seconds.");
+            ReadAnyway(piece, "The splash value " + Quoted(value) +
+                                  " has no \"$\" before its duration; showing it for 5 seconds.");
     }
 
     // "program$order$prompt": the program may hold "$" itself, so the numbers are taken
     // from the right.
-    void ReadSecondary(const std::string& value) {
+    void ReadSecondary(const std::string& value, const std::string& piece) {
         const std::size_t promptCut = value.rfind('$');
         const std::size_t orderCut = promptCut == std::string::npos || promptCut == 0
                                          ? std::string::npos
@@ -190,14 +215,15 @@ private:
         if (orderCut == std::string::npos ||
             !ReadDecimal(value.substr(orderCut + 1, promptCut - orderCut - 1), order) ||
             !ReadDecimal(value.substr(promptCut + 1), prompt)) {
-            Problem("The secondary program value " + Quoted(value) +
-                    " is not of the form \"program$order$prompt\"; no secondary program is run.");
+            Ignored(piece, "The secondary program value " + Quoted(value) +
+                               " is not of the form \"program$order$prompt\"; no secondary program is run.");
             return;
         }
         if (order < 0 || order >= static_cast<int>(SecondaryOrderEntries.size()) || prompt < 0 ||
             prompt >= static_cast<int>(SecondaryPromptEntries.size())) {
-            Problem("The secondary program value " + Quoted(value) +
-                    " has an order outside 0 to 1 or a prompt outside 0 to 3; no secondary program is run.");
+            Ignored(piece, "The secondary program value " + Quoted(value) +
+                               " has an order outside 0 to 1 or a prompt outside 0 to 3; no secondary program "
+                               "is run.");
             return;
         }
         command_.UseSecondary = true;
@@ -206,9 +232,9 @@ private:
         command_.SecondaryPrompt = prompt;
     }
 
-    void ReadTryForce(const std::string& value) {
+    void ReadTryForce(const std::string& value, const std::string& piece) {
         if (value.empty()) {
-            Problem("The switch /tryforce names no program.");
+            Ignored(piece, "The switch /tryforce names no program.");
             return;
         }
         command_.TryForce = true;

@@ -34,10 +34,18 @@ struct LauncherCommandLine {
     bool operator!=(const LauncherCommandLine& other) const { return !(*this == other); }
 };
 
+// A part of the line that could not be read as written.
+struct LaunchArgumentProblem {
+    std::string Piece;    // that part, as written: a switch with its value, or stray text
+    bool Ignored = true;  // false: it was read all the same, as well as it could be
+    std::string Detail;   // what is wrong with it, one sentence for whoever wrote the line
+};
+
 struct ParsedLaunchArguments {
     LauncherCommandLine Command;
-    // What could not be read, one sentence each; the rest of the line still counts.
-    std::vector<std::string> Problems;
+    // What could not be read; the rest of the line still counts. A line that names no
+    // target is no problem of reading: Command.TargetFiles is empty.
+    std::vector<LaunchArgumentProblem> Problems;
 };
 
 // Reads the arguments as the launcher receives them: LaunchArguments(OpenEntry), possibly

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "launch_messages.h"
+
 #include <set>
 
 namespace plivora::launcher {
@@ -70,6 +72,23 @@ TEST(LaunchRulesTest, TypedProgramTextsSplitIntoProgramAndArguments) {
         EXPECT_EQ(split.Program, testCase.Program);
         EXPECT_EQ(split.Arguments, testCase.Arguments);
     }
+}
+
+TEST(LaunchRulesTest, WindowsErrorTextsGetTheirInsertsFilled) {
+    struct Case {
+        const char* Text;
+        const char* Subject;
+        const char* Expected;
+    };
+    const Case cases[] = {
+        {"Bad EXE format for %1.", "\"movie.xyz\"", "Bad EXE format for \"movie.xyz\"."},
+        {"%1 is not a valid Win32 application.", "the registered program",
+         "The registered program is not a valid Win32 application."},
+        {"%1!s! needs %12 to run.", "\"a.exe\"", "\"a.exe\" needs \"a.exe\" to run."},
+        {"Full to 100% or at %0 and %", "x", "Full to 100% or at %0 and %"},
+        {"The system cannot find the file specified.", "x", "The system cannot find the file specified."},
+    };
+    for (const Case& testCase : cases) EXPECT_EQ(FillInserts(testCase.Text, testCase.Subject), testCase.Expected);
 }
 
 TEST(LaunchRulesTest, SplashDurationReadsLikeTheFormAndStaysBounded) {

@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,17 @@ std::string Lower(std::string text) {
     CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
 }
+
+// The launcher's window once it shows its messages with its Close button, or null.
+HWND WaitForMessages(const LauncherRun& run) {
+    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    if (!window || !WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }))
+        return nullptr;
+    return window;
+}
+
+const char* const FailedHeading = "Plivora could not do everything this disc asks for:";
+const char* const CopyHint = ". Check that it was copied to the CD-ROM Base Folder before the disc was made.";
 
 std::vector<std::string> Programs(const std::vector<Record>& records) {
     std::vector<std::string> names;
@@ -46,11 +58,15 @@ TEST_F(LauncherTest, OpensEachTargetFromTheDiscRootWithItsAssociatedProgram) {
     LauncherRun run(disc_, "\"doc one.plvtest, sub\\Report, 2004.plvtest\" /hide ");
     EXPECT_EQ(run.ExitCode(), 0);
     ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == 2; }));
-    const std::vector<Record> started = disc_.Started();
-    EXPECT_EQ(started[0].Program, "viewer");
-    EXPECT_EQ(Lower(started[0].Arguments), Lower(Quoted("doc one.plvtest")));
-    EXPECT_EQ(Lower(started[1].Arguments), Lower(Quoted("sub\\Report, 2004.plvtest")));
-    EXPECT_EQ(Lower(started[0].Folder), Lower(disc_.Root()));
+    // The two viewers run side by side: the order of their records means nothing.
+    std::multiset<std::string> opened;
+    for (const Record& record : disc_.Started()) {
+        EXPECT_EQ(record.Program, "viewer");
+        EXPECT_EQ(Lower(record.Folder), Lower(disc_.Root()));
+        opened.insert(Lower(record.Arguments));
+    }
+    EXPECT_EQ(opened, (std::multiset<std::string>{Lower(Quoted("doc one.plvtest")),
+                                                  Lower(Quoted("sub\\Report, 2004.plvtest"))}));
 }
 
 TEST_F(LauncherTest, SmallWindowSaysWhatIsOpenedWithTheTypesDescription) {
@@ -58,6 +74,7 @@ TEST_F(LauncherTest, SmallWindowSaysWhatIsOpenedWithTheTypesDescription) {
     LauncherRun run(disc_, "\"doc.plvtest\" ");
     HWND window = run.WaitForWindow(LAUNCHER_TITLE);
     ASSERT_TRUE(window);
+    EXPECT_EQ(Unusable(window), "");
     EXPECT_EQ(ItemText(window, IDC_STATUS_TEXT),
               std::string("Opening ") + TestTypeDescription + " \"doc.plvtest\"...");
     EXPECT_EQ(run.ExitCode(), 0) << "closes by itself once the program is up";
@@ -75,60 +92,134 @@ TEST_F(LauncherTest, NoRegLeavesTheLookUpToWindows) {
     EXPECT_EQ(Lower(disc_.Started()[0].Arguments), Lower(Quoted("doc.plvtest")));
 }
 
-TEST_F(LauncherTest, MissingTargetGetsAShortMessageAndVerboseTheFullOne) {
-    for (const bool verbose : {false, true}) {
-        SCOPED_TRACE(verbose ? "verbose" : "short");
-        LauncherRun run(disc_, std::string("\"gone.plvtest\" ") + (verbose ? "/verbose " : ""));
-        HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+TEST_F(LauncherTest, MissingTargetGetsAShortMessageAndVerboseTheDetailsAndEscapeOrEnterCloses) {
+    const std::string shortText = "This disc's start-up file \"gone.plvtest\" could not be found.";
+    struct Case {
+        bool Verbose;
+        UINT Key;
+        std::string Messages;
+    };
+    const Case cases[] = {
+        {false, VK_ESCAPE, shortText},
+        {true, VK_RETURN, shortText + "\r\nIt should be at \"" + (disc_ / "gone.plvtest") + "\"" + CopyHint},
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.Verbose ? "verbose" : "short");
+        LauncherRun run(disc_, std::string("\"gone.plvtest\" ") + (testCase.Verbose ? "/verbose " : ""));
+        HWND window = WaitForMessages(run);
         ASSERT_TRUE(window);
-        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
-        const std::string messages = ItemText(window, IDC_MESSAGES);
-        if (verbose) {
-            EXPECT_THAT(messages,
-                        HasSubstr("Cannot find the target file \"" + (disc_ / "gone.plvtest") + "\""));
+        EXPECT_EQ(ItemText(window, IDC_STATUS_TEXT), FailedHeading);
+        EXPECT_EQ(ItemText(window, IDC_MESSAGES), testCase.Messages);
+        EXPECT_EQ(Unusable(window), "");
+        EXPECT_EQ(Unusable(GetDlgItem(window, IDCANCEL)), "");
+        EXPECT_EQ(FocusOf(window), GetDlgItem(window, IDCANCEL)) << "Close has the focus";
+        PressKey(window, testCase.Key);
+        EXPECT_EQ(run.ExitCode(), 1);
+    }
+}
+
+TEST_F(LauncherTest, UnassociatedTypeIsReportedWithoutRawInserts) {
+    disc_.AddFile("x.plvnone");
+    LauncherRun run(disc_, "\"x.plvnone\" /verbose ");
+    HWND window = WaitForMessages(run);
+    ASSERT_TRUE(window);
+    const std::string messages = ItemText(window, IDC_MESSAGES);
+    EXPECT_THAT(messages, ::testing::StartsWith("No program on this computer can open \"x.plvnone\".\r\n"
+                                                "Windows found no program to open \"" +
+                                                (disc_ / "x.plvnone") + "\": "));
+    EXPECT_THAT(messages, Not(HasSubstr("%"))) << "Windows' own text names the file only through us";
+    Click(window, IDCANCEL);
+    EXPECT_EQ(run.ExitCode(), 1);
+}
+
+TEST_F(LauncherTest, HideKeepsSuccessSilentButStillShowsAFailure) {
+    disc_.AddFile("doc.plvtest");
+    struct Case {
+        const char* Arguments;
+        const char* Messages;  // null: no window at all
+        std::size_t Opened;
+    };
+    const Case cases[] = {
+        // A forced program that fails is only a note: the viewer opens the file in the end.
+        {"\"doc.plvtest\" /verbose /hide /tryforce \"missing1.exe\" ", nullptr, 1},
+        {"\"gone.plvtest, doc.plvtest\" /fast /hide ",
+         "Part of this disc's start-up line was ignored: /fast\r\n\r\n"
+         "This disc's start-up file \"gone.plvtest\" could not be found.",
+         1},
+        {"/hide ", "This disc names nothing to open.", 0},
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.Arguments);
+        ASSERT_TRUE(disc_.ClearRecords());
+        LauncherRun run(disc_, testCase.Arguments);
+        if (!testCase.Messages) {
+            bool windowSeen = false;
+            ASSERT_TRUE(WaitFor([&] {
+                windowSeen = windowSeen || run.FindWindowTitled(LAUNCHER_TITLE) != nullptr;
+                return run.HasEnded();
+            }));
+            EXPECT_FALSE(windowSeen);
+            EXPECT_EQ(run.ExitCode(), 0);
         } else {
-            EXPECT_EQ(messages, "Cannot find \"gone.plvtest\".");
+            HWND window = WaitForMessages(run);
+            ASSERT_TRUE(window) << "a failure never passes in silence";
+            EXPECT_EQ(Unusable(window), "");
+            EXPECT_EQ(ItemText(window, IDC_STATUS_TEXT), FailedHeading);
+            EXPECT_EQ(ItemText(window, IDC_MESSAGES), testCase.Messages);
+            Click(window, IDCANCEL);
+            EXPECT_EQ(run.ExitCode(), 1);
         }
+        ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == testCase.Opened; }))
+            << "what can be opened still is";
+    }
+}
+
+TEST_F(LauncherTest, ShortMessagesNameWhatWasIgnoredAndTheRestStillWorks) {
+    disc_.AddFile("doc.plvtest");
+    struct Case {
+        const char* Arguments;
+        const char* Messages;
+        std::size_t Opened;
+    };
+    const Case cases[] = {
+        {"\"doc.plvtest\" /Verbose /noreg ", "Part of this disc's start-up line was ignored: /Verbose", 1},
+        {"\"doc.plvtest\" /secProg setup.exe$1$3 ",
+         "Part of this disc's start-up line was ignored: /secProg setup.exe$1$3", 1},
+        {"", "This disc names nothing to open.", 0},
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.Arguments);
+        ASSERT_TRUE(disc_.ClearRecords());
+        LauncherRun run(disc_, testCase.Arguments);
+        HWND window = WaitForMessages(run);
+        ASSERT_TRUE(window);
+        EXPECT_EQ(ItemText(window, IDC_MESSAGES), testCase.Messages);
+        ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == testCase.Opened; }));
         Click(window, IDCANCEL);
         EXPECT_EQ(run.ExitCode(), 1);
     }
 }
 
-TEST_F(LauncherTest, UnassociatedTypeIsReported) {
-    disc_.AddFile("x.plvnone");
-    LauncherRun run(disc_, "\"x.plvnone\" /verbose ");
-    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
-    ASSERT_TRUE(window);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
-    EXPECT_THAT(ItemText(window, IDC_MESSAGES), HasSubstr("No program on this computer opens"));
-    Click(window, IDCANCEL);
-    EXPECT_EQ(run.ExitCode(), 1);
-}
-
-TEST_F(LauncherTest, HideShowsNoWindowEvenForProblems) {
+TEST_F(LauncherTest, SwitchesTickedWithoutAFileAreSkippedAndVerboseSaysSo) {
     disc_.AddFile("doc.plvtest");
-    LauncherRun run(disc_, "\"gone.plvtest, doc.plvtest\" /fast /hide /verbose ");
-    bool windowSeen = false;
-    ASSERT_TRUE(WaitFor([&] {
-        windowSeen = windowSeen || run.FindWindowTitled(LAUNCHER_TITLE) != nullptr;
-        return run.HasEnded();
-    }));
-    EXPECT_FALSE(windowSeen);
-    EXPECT_EQ(run.ExitCode(), 1) << "the problems still show in the exit code";
-    ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == 1; })) << "what can be opened still is";
-}
-
-TEST_F(LauncherTest, BadSwitchIsReportedAndTheRestOfTheLineStillWorks) {
-    disc_.AddFile("doc.plvtest");
-    LauncherRun run(disc_, "\"doc.plvtest\" /Verbose /noreg ");
-    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
-    ASSERT_TRUE(window);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
-    EXPECT_EQ(ItemText(window, IDC_MESSAGES),
-              "The disc's start-up line has a mistake; part of it was ignored.");
-    ASSERT_TRUE(WaitFor([&] { return disc_.Started().size() == 1; }));
-    Click(window, IDCANCEL);
-    EXPECT_EQ(run.ExitCode(), 1);
+    for (const bool verbose : {false, true}) {
+        SCOPED_TRACE(verbose ? "verbose" : "short");
+        ASSERT_TRUE(disc_.ClearRecords());
+        LauncherRun run(disc_, std::string("\"doc.plvtest\" /splash \"$5\" /secProg \"$1$3\" ") +
+                                   (verbose ? "/verbose " : ""));
+        if (verbose) {
+            HWND window = WaitForMessages(run);
+            ASSERT_TRUE(window);
+            EXPECT_EQ(ItemText(window, IDC_STATUS_TEXT), "Done. What happened on the way:");
+            EXPECT_EQ(ItemText(window, IDC_MESSAGES),
+                      "The Splash Screen is switched on but names no image, so it was skipped.\r\n\r\n"
+                      "The Secondary Program is switched on but names no program, so it was skipped.");
+            Click(window, IDCANCEL);
+        }
+        EXPECT_EQ(run.ExitCode(), 0) << "nothing failed";
+        ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+        EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
+    }
 }
 
 TEST_F(LauncherTest, TryForceTriesProgramOneThenTwoThenTheAssociatedProgram) {
@@ -148,7 +239,7 @@ TEST_F(LauncherTest, TryForceTriesProgramOneThenTwoThenTheAssociatedProgram) {
     };
     for (const Case& testCase : cases) {
         SCOPED_TRACE(testCase.Programs);
-        DeleteFileA((disc_ / "records.txt").c_str());
+        ASSERT_TRUE(disc_.ClearRecords());
         LauncherRun run(disc_, std::string("\"doc.plvtest\" /hide /tryforce \"") + testCase.Programs + "\" ");
         EXPECT_EQ(run.ExitCode(), 0);
         ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
@@ -162,9 +253,8 @@ TEST_F(LauncherTest, TryForceTriesProgramOneThenTwoThenTheAssociatedProgram) {
 TEST_F(LauncherTest, VerboseTellsWhichForcedProgramFailed) {
     disc_.AddFile("doc.plvtest");
     LauncherRun run(disc_, "\"doc.plvtest\" /verbose /tryforce \"missing1.exe -k\" ");
-    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    HWND window = WaitForMessages(run);
     ASSERT_TRUE(window);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
     EXPECT_THAT(ItemText(window, IDC_MESSAGES), HasSubstr("Program 1 \"missing1.exe -k\" could not open"));
     Click(window, IDCANCEL);
     EXPECT_EQ(run.ExitCode(), 0) << "the associated program opened it in the end";
@@ -181,7 +271,7 @@ TEST_F(LauncherTest, SecondaryTryingTheTargetFirstRunsOnlyWhenNoProgramOpensIt) 
         ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
         EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
     }
-    DeleteFileA((disc_ / "records.txt").c_str());
+    ASSERT_TRUE(disc_.ClearRecords());
     {
         LauncherRun run(disc_, "\"paper.plvnone\" /secProg \"setup.exe$0$0\" /hide ");
         EXPECT_EQ(run.ExitCode(), 0);
@@ -212,10 +302,9 @@ TEST_F(LauncherTest, SecondaryRunFirstIsWaitedForBeforeTheTargetOpens) {
 TEST_F(LauncherTest, MissingSecondaryProgramIsReportedAndTheTargetStillOpens) {
     disc_.AddFile("doc.plvtest");
     LauncherRun run(disc_, "\"doc.plvtest\" /secProg \"codec\\setup.exe$1$0\" ");
-    HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    HWND window = WaitForMessages(run);
     ASSERT_TRUE(window);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
-    EXPECT_EQ(ItemText(window, IDC_MESSAGES), "Cannot find the secondary program \"codec\\setup.exe\".");
+    EXPECT_EQ(ItemText(window, IDC_MESSAGES), "This disc's program \"codec\\setup.exe\" could not be found.");
     ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
     EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
     Click(window, IDCANCEL);
@@ -236,6 +325,8 @@ protected:
     static std::string Answer(LauncherRun& run, int button, bool dontAskAgain) {
         HWND prompt = run.WaitForWindow(PROMPT_TITLE);
         if (!prompt) return "(no question)";
+        EXPECT_EQ(Unusable(prompt), "");
+        EXPECT_EQ(FocusOf(prompt), GetDlgItem(prompt, IDYES)) << "Yes has the focus";
         const std::string question = ItemText(prompt, IDC_PROMPT_TEXT);
         if (dontAskAgain) SendMessageA(GetDlgItem(prompt, IDC_DONT_ASK), BM_SETCHECK, BST_CHECKED, 0);
         Click(prompt, button);
@@ -246,7 +337,7 @@ protected:
 TEST_F(SecondaryQuestionTest, NoSkipsTheProgramAndAsksAgainNextTime) {
     const RememberedAnswerKey key(Arguments);
     for (int round = 0; round < 2; ++round) {
-        DeleteFileA((disc_ / "records.txt").c_str());
+        ASSERT_TRUE(disc_.ClearRecords());
         LauncherRun run(disc_, Arguments);
         EXPECT_THAT(Answer(run, IDNO, false), HasSubstr("it runs \"setup.exe\""));
         EXPECT_EQ(run.ExitCode(), 0);
@@ -266,7 +357,7 @@ TEST_F(SecondaryQuestionTest, DontAskAgainIsKeptUntilCreateClearsIt) {
         EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"setup:start", "viewer:start"}));
     }
     EXPECT_EQ(key.Value(), "run");
-    DeleteFileA((disc_ / "records.txt").c_str());
+    ASSERT_TRUE(disc_.ClearRecords());
     {
         // Answered already: the run goes through without any question to answer.
         LauncherRun run(disc_, Arguments);
@@ -288,7 +379,7 @@ TEST_F(SecondaryQuestionTest, DontAskAgainIsKeptUntilCreateClearsIt) {
               ERROR_SUCCESS);
     EXPECT_TRUE(RegistryCleaner(userClasses.Get()).RemoveEntry(created, std::string("DontAsk")));
     EXPECT_EQ(key.Value(), "(none)");
-    DeleteFileA((disc_ / "records.txt").c_str());
+    ASSERT_TRUE(disc_.ClearRecords());
     LauncherRun run(disc_, Arguments);
     EXPECT_NE(Answer(run, IDNO, true), "(no question)") << "asks again after Create";
     EXPECT_EQ(run.ExitCode(), 0);
@@ -325,7 +416,7 @@ TEST_F(LauncherTest, ConfirmAndRebootAsksThenTellsToRestart) {
     HWND prompt = run.WaitForWindow(PROMPT_TITLE);
     ASSERT_TRUE(prompt);
     const std::string question = ItemText(prompt, IDC_PROMPT_TEXT);
-    EXPECT_THAT(question, HasSubstr("No program on this computer opens \"paper.plvnone\""));
+    EXPECT_THAT(question, HasSubstr("No program on this computer can open \"paper.plvnone\""));
     EXPECT_THAT(question, HasSubstr("restart your computer afterwards"));
     Click(prompt, IDYES);
     HWND notice = run.WaitForWindow(RESTART_TITLE);
@@ -361,6 +452,7 @@ TEST_F(LauncherTest, SplashShowsTheBitmapCentredForItsTimeBeforeTheTargetOpens) 
     HWND splash = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (splash = run.FindWindowOfClass(SPLASH_CLASS)) != nullptr; }));
     const ULONGLONG seen = GetTickCount64();
+    EXPECT_EQ(Unusable(splash), "");
     RECT frame{};
     GetWindowRect(splash, &frame);
     EXPECT_EQ(frame.right - frame.left, 64);
@@ -381,14 +473,23 @@ TEST_F(LauncherTest, SplashShowsTheBitmapCentredForItsTimeBeforeTheTargetOpens) 
 TEST_F(LauncherTest, UnreadableSplashIsReportedAndTheTargetStillOpens) {
     disc_.AddFile("doc.plvtest");
     disc_.AddFile("broken.bmp", "not a bitmap");
-    for (const char* splash : {"missing.bmp$1", "broken.bmp$1"}) {
-        SCOPED_TRACE(splash);
-        DeleteFileA((disc_ / "records.txt").c_str());
-        LauncherRun run(disc_, std::string("\"doc.plvtest\" /splash \"") + splash + "\" /verbose ");
-        HWND window = run.WaitForWindow(LAUNCHER_TITLE);
+    struct Case {
+        const char* Splash;
+        std::string Messages;
+    };
+    const Case cases[] = {
+        {"missing.bmp$1", "This disc's splash screen \"missing.bmp\" could not be found.\r\nIt should be at \"" +
+                              (disc_ / "missing.bmp") + "\"" + CopyHint},
+        {"broken.bmp$1", "This disc's splash screen \"broken.bmp\" could not be shown.\r\n\"" +
+                             (disc_ / "broken.bmp") + "\" cannot be read as a Windows bitmap (BMP)."},
+    };
+    for (const Case& testCase : cases) {
+        SCOPED_TRACE(testCase.Splash);
+        ASSERT_TRUE(disc_.ClearRecords());
+        LauncherRun run(disc_, std::string("\"doc.plvtest\" /splash \"") + testCase.Splash + "\" /verbose ");
+        HWND window = WaitForMessages(run);
         ASSERT_TRUE(window);
-        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(window, IDCANCEL)) != FALSE; }));
-        EXPECT_THAT(ItemText(window, IDC_MESSAGES), HasSubstr("splash image"));
+        EXPECT_EQ(ItemText(window, IDC_MESSAGES), testCase.Messages);
         ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
         Click(window, IDCANCEL);
         EXPECT_EQ(run.ExitCode(), 1);

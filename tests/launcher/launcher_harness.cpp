@@ -90,6 +90,18 @@ std::vector<Record> Disc::Started() const {
     return started;
 }
 
+bool Disc::ClearRecords() {
+    const std::string records = folder_ / "records.txt";
+    return WaitFor([&] {
+        std::size_t starts = 0;
+        std::size_t ends = 0;
+        for (const Record& record : Records()) (record.Phase == "start" ? starts : ends) += 1;
+        if (starts != ends) return false;
+        // A program may still hold the file for a moment after its last line.
+        return DeleteFileA(records.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    });
+}
+
 TestFileType::TestFileType(const Disc& disc) {
     fakes::SetStringValue(".plvtest", "", TestClass);
     fakes::SetStringValue(TestClass, "", TestTypeDescription);
@@ -168,6 +180,34 @@ std::string ItemText(HWND dialog, int id) {
 std::string MessageBoxText(HWND box) { return ItemText(box, 0xFFFF); }
 
 void Click(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+std::string Unusable(HWND window) {
+    if (!IsWindow(window)) return "no window";
+    if (!IsWindowVisible(window)) return "hidden";
+    if (!IsWindowEnabled(window)) return "disabled";
+    if (IsIconic(window)) return "minimised";
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT seen{};
+    if (!IntersectRect(&seen, &frame, &screen) || !EqualRect(&seen, &frame)) return "not wholly on the screen";
+    return std::string();
+}
+
+bool HasOwnIcons(HWND window) {
+    return SendMessageA(window, WM_GETICON, ICON_SMALL, 0) && SendMessageA(window, WM_GETICON, ICON_BIG, 0);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+void PressKey(HWND window, UINT key) {
+    HWND focus = FocusOf(window);
+    PostMessageA(focus ? focus : window, WM_KEYDOWN, key, 1);
+}
 
 RememberedAnswerKey::RememberedAnswerKey(std::string arguments) : arguments_(std::move(arguments)) {
     SHDeleteKeyA(HKEY_CURRENT_USER, (UserClasses + arguments_.substr(0, arguments_.find('\\'))).c_str());

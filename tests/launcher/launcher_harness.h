@@ -36,6 +36,9 @@ public:
     void Release(const std::string& program);
     std::vector<Record> Records() const;
     std::vector<Record> Started() const;  // the "start" records only
+    // Waits until every started program has recorded its end, then removes the records,
+    // so that a late record of one run cannot land in the next. False at the deadline.
+    bool ClearRecords();
 
 private:
     fakes::TemporaryFolder folder_;
@@ -82,6 +85,17 @@ std::string ItemText(HWND dialog, int id);
 // A message box's text (its static control).
 std::string MessageBoxText(HWND box);
 void Click(HWND dialog, int id);
+
+// What keeps a person from using the window: empty when it is visible, enabled, not
+// minimised and wholly on the screen.
+std::string Unusable(HWND window);
+// Whether the window has icons of its own for its title bar and the task bar. Wine
+// answers WM_GETICON only inside the window's own process.
+bool HasOwnIcons(HWND window);
+// The control with the keyboard focus in the window's thread, or null.
+HWND FocusOf(HWND window);
+// A key pressed on the focused control, as the keyboard delivers it.
+void PressKey(HWND window, UINT key);
 
 // The launcher's key for the remembered answer, under HKEY_CURRENT_USER\Software\Classes;
 // its first part is removed with the whole tree at the end.

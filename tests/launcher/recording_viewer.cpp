@@ -11,12 +11,18 @@
 namespace {
 
 void Append(const std::string& path, const std::string& line) {
-    // One write per line: the launcher starts these programs one after another.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        plivora::UniqueFile file(std::fopen(path.c_str(), "ab"));
-        if (file) {
-            std::fwrite(line.data(), 1, line.size(), file.Get());
-            if (file.Close()) return;
+    // Programs the launcher starts side by side record at the same time. A writer that
+    // shares the file only with readers keeps the others out until its line is whole;
+    // they retry.
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        const HANDLE opened = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (opened != INVALID_HANDLE_VALUE) {
+            const plivora::UniqueKernelHandle file(opened);
+            DWORD written = 0;
+            SetFilePointer(file.Get(), 0, nullptr, FILE_END);
+            WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+            return;
         }
         Sleep(10);
     }

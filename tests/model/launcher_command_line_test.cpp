@@ -52,7 +52,7 @@ void ExpectRoundTrip(Choice choice) {
     const std::string arguments = Arguments(choice);
     SCOPED_TRACE(arguments);
     const ParsedLaunchArguments parsed = ParseLaunchArguments(arguments);
-    EXPECT_TRUE(parsed.Problems.empty()) << parsed.Problems.front();
+    EXPECT_TRUE(parsed.Problems.empty()) << parsed.Problems.front().Detail;
     EXPECT_EQ(parsed.Command, Expected(choice));
     EXPECT_EQ(ComposeLaunchArguments(parsed.Command), arguments);
     // autorun.inf readers drop the trailing blank.
@@ -268,31 +268,36 @@ TEST(LauncherCommandLineTest, ReadsHandWrittenLinesLeniently) {
 TEST(LauncherCommandLineTest, ReportsWhatItCannotReadAndKeepsTheRest) {
     struct Case {
         const char* Arguments;
-        const char* ProblemPart;
+        const char* Piece;
+        bool Ignored;
+        const char* DetailPart;
     };
     const Case cases[] = {
-        {"\"a\" /fast /hide", "Unknown switch \"/fast\""},
-        {"\"a\" /speed \"9\" /hide", "Unknown switch \"/speed\""},
-        {"\"a\" /secprog \"p$0$0\" /hide", "did you mean /secProg?"},
-        {"\"a\" /hide /hide", "more than once"},
-        {"\"a\" /splash /hide", "/splash needs a value"},
-        {"\"a\" /hide /tryforce \"x", "no closing quote"},
-        {"\"a\" /hide /secProg \"p$2$0\"", "order outside 0 to 1"},
-        {"\"a\" /hide /secProg \"p$0$4\"", "prompt outside 0 to 3"},
-        {"\"a\" /hide /secProg \"p$x$0\"", "program$order$prompt"},
-        {"\"a\" /hide /secProg \"p$0\"", "program$order$prompt"},
-        {"\"a\" /hide /splash \"s.bmp\"", "no \"$\""},
-        {"\"a\" /hide /tryforce \"\"", "names no program"},
-        {"\"a\" /hide \"b\"", "does not belong to any switch"},
-        {"\"a\" /verbose \"b\" /hide", "does not belong to any switch"},
-        {"\"\" /hide", "No target file"},
-        {"/hide", "No target file"},
+        {"\"a\" /fast /hide", "/fast", true, "Unknown switch \"/fast\""},
+        {"\"a\" /speed \"9\" /hide", "/speed \"9\"", true, "Unknown switch \"/speed\""},
+        {"\"a\" /secprog \"p$0$0\" /hide", "/secprog \"p$0$0\"", true, "did you mean /secProg?"},
+        {"\"a\" /hide /hide", "/hide", true, "more than once"},
+        {"\"a\" /splash /hide", "/splash", true, "/splash needs a value"},
+        {"\"a\" /secProg setup.exe$1$3 /hide", "/secProg setup.exe$1$3", true,
+         "must be in double quotes, as in /secProg \"setup.exe$1$3\"."},
+        {"\"a\" /hide /tryforce \"x", "/tryforce \"x", false, "no closing quote"},
+        {"\"a\" /hide /secProg \"p$2$0\"", "/secProg \"p$2$0\"", true, "order outside 0 to 1"},
+        {"\"a\" /hide /secProg \"p$0$4\"", "/secProg \"p$0$4\"", true, "prompt outside 0 to 3"},
+        {"\"a\" /hide /secProg \"p$x$0\"", "/secProg \"p$x$0\"", true, "program$order$prompt"},
+        {"\"a\" /hide /secProg \"p$0\"", "/secProg \"p$0\"", true, "program$order$prompt"},
+        {"\"a\" /hide /splash \"s.bmp\"", "/splash \"s.bmp\"", false, "no \"$\""},
+        {"\"a\" /hide /tryforce \"\"", "/tryforce \"\"", true, "names no program"},
+        {"\"a\" /hide \"b\"", "\"b\"", true, "does not belong to any switch"},
+        {"\"a\" /verbose  \"b\" /hide", "\"b\"", true, "does not belong to any switch"},
     };
     for (const Case& testCase : cases) {
         SCOPED_TRACE(testCase.Arguments);
         const ParsedLaunchArguments parsed = ParseLaunchArguments(testCase.Arguments);
         ASSERT_EQ(parsed.Problems.size(), 1u);
-        EXPECT_NE(parsed.Problems[0].find(testCase.ProblemPart), std::string::npos) << parsed.Problems[0];
+        EXPECT_EQ(parsed.Problems[0].Piece, testCase.Piece);
+        EXPECT_EQ(parsed.Problems[0].Ignored, testCase.Ignored);
+        EXPECT_NE(parsed.Problems[0].Detail.find(testCase.DetailPart), std::string::npos)
+            << parsed.Problems[0].Detail;
         EXPECT_TRUE(parsed.Command.HideDialog) << "the readable switches still count";
         EXPECT_FALSE(parsed.Command.UseSecondary) << "a doubtful secondary program is never run";
     }
@@ -300,7 +305,16 @@ TEST(LauncherCommandLineTest, ReportsWhatItCannotReadAndKeepsTheRest) {
     EXPECT_EQ(unterminated.Command.TargetFiles, "a.htm /hide");
     EXPECT_FALSE(unterminated.Command.HideDialog);
     ASSERT_EQ(unterminated.Problems.size(), 1u);
-    EXPECT_NE(unterminated.Problems[0].find("no closing quote"), std::string::npos);
+    EXPECT_EQ(unterminated.Problems[0].Piece, "\"a.htm /hide");
+    EXPECT_FALSE(unterminated.Problems[0].Ignored);
+    EXPECT_NE(unterminated.Problems[0].Detail.find("no closing quote"), std::string::npos);
+    // Naming nothing is no mistake of writing: the launcher tells the user itself.
+    for (const char* nothing : {"", "  ", "\"\" /hide", "/hide"}) {
+        SCOPED_TRACE(nothing);
+        const ParsedLaunchArguments parsed = ParseLaunchArguments(nothing);
+        EXPECT_TRUE(parsed.Problems.empty());
+        EXPECT_EQ(parsed.Command.TargetFiles, "");
+    }
 }
 
 }  // namespace
