@@ -8,6 +8,7 @@
 #include <shlobj.h>
 
 #include "ansi_text.h"
+#include "lazy_imports.h"
 #include "project_settings.h"
 #include "registry_cleaner.h"
 #include "win32_handles.h"
@@ -93,11 +94,11 @@ bool Win32PlatformOperations::CopyFileIntoFolder(const std::string& sourceFile, 
     operation.pFrom = from.data();
     operation.pTo = to.data();
     operation.fFlags = FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
-    return SHFileOperationA(&operation) == 0;
+    return lazy::SHFileOperationA(&operation) == 0;
 }
 
 void Win32PlatformOperations::NotifyFolderChanged(const std::string& folder) {
-    SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHA | SHCNF_FLUSH, folder.c_str(), nullptr);
+    lazy::SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHA | SHCNF_FLUSH, folder.c_str(), nullptr);
 }
 
 bool Win32PlatformOperations::RemoveClassesRootValue(const std::string& subkey,
@@ -107,7 +108,7 @@ bool Win32PlatformOperations::RemoveClassesRootValue(const std::string& subkey,
 
 void Win32PlatformOperations::Launch(const std::string& program, const std::string& arguments,
                                      const std::string& folder) {
-    ShellExecuteA(nullptr, "open", program.c_str(), arguments.c_str(), folder.c_str(), SW_SHOW);
+    lazy::ShellExecuteA(nullptr, "open", program.c_str(), arguments.c_str(), folder.c_str(), SW_SHOW);
 }
 
 }  // namespace plivora

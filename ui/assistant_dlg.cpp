@@ -7,6 +7,7 @@
 #include "deploy_commands.h"
 #include "gdi.h"
 #include "guidance_strings.h"
+#include "lazy_imports.h"
 #include "program_folders.h"
 #include "string_table_texts.h"
 #include "win32_platform_operations.h"
@@ -189,7 +190,7 @@ void CAssistantDlg::ShowIconPicture(IconPicture picture, const std::string& chos
     HICON icon = picture == IconPicture::ApplicationIcon ? applicationIcon_ : cdIcon_;
     HICON extracted = nullptr;
     if (picture == IconPicture::ChosenFileIcon) {
-        extracted = ::ExtractIconA(nullptr, chosenFile.c_str(), 0);
+        extracted = lazy::ExtractIconA(nullptr, chosenFile.c_str(), 0);
         // ExtractIcon answers 1 for a file that holds no icons: that is no handle.
         if (extracted == reinterpret_cast<HICON>(1)) extracted = nullptr;
         icon = extracted;

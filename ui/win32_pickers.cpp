@@ -8,6 +8,7 @@
 
 #include "ansi_text.h"
 #include "base_paths.h"
+#include "lazy_imports.h"
 
 namespace plivora {
 
@@ -21,9 +22,9 @@ constexpr DWORD OpenFlags = OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEX
 // COM in a single-threaded apartment, which the folder browser needs, for one call.
 class ComApartment {
 public:
-    ComApartment() : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment() : initialised_(SUCCEEDED(lazy::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
     ~ComApartment() {
-        if (initialised_) ::CoUninitialize();
+        if (initialised_) lazy::CoUninitialize();
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
@@ -38,7 +39,7 @@ public:
     explicit ItemList(LPITEMIDLIST list) : list_(list) {}
     ~ItemList() {
         IMalloc* allocator = nullptr;
-        if (list_ && SUCCEEDED(::SHGetMalloc(&allocator)) && allocator) {
+        if (list_ && SUCCEEDED(lazy::SHGetMalloc(&allocator)) && allocator) {
             if (allocator->DidAlloc(list_) == 1) allocator->Free(list_);
             allocator->Release();
         }
@@ -87,7 +88,7 @@ std::optional<FileChoice> RunOpenFileDialog(HWND owner, const std::string& initi
     dialog.lpstrTitle = request.title;
     dialog.lpstrDefExt = request.defaultExtension;
     dialog.Flags = request.flags | OFN_EXPLORER;
-    if (!::GetOpenFileNameA(&dialog)) return std::nullopt;
+    if (!lazy::GetOpenFileNameA(&dialog)) return std::nullopt;
     if (request.flags & OFN_ALLOWMULTISELECT) return ParseMultipleSelection(buffer, dialog.nFileOffset);
     const std::string path(buffer.data());
     if (!IsAbsolutePath(path)) return std::nullopt;
@@ -133,10 +134,10 @@ std::optional<std::string> Win32Pickers::ChooseBaseFolder(HWND owner) {
     browse.pszDisplayName = displayName;
     browse.lpszTitle = "Your Name";
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    const ItemList chosen(::SHBrowseForFolderA(&browse));
+    const ItemList chosen(lazy::SHBrowseForFolderA(&browse));
     if (!chosen.Get()) return std::nullopt;
     char path[MAX_PATH] = {};
-    if (!::SHGetPathFromIDListA(chosen.Get(), path)) path[0] = '\0';
+    if (!lazy::SHGetPathFromIDListA(chosen.Get(), path)) path[0] = '\0';
     return std::string(path);
 }
 

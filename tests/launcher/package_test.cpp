@@ -5,7 +5,10 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <tlhelp32.h>
+
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,13 +25,19 @@ using fakes::ModuleFolder;
 const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PlivoraAssistant";
 const char* const ProgramTitle = "Plivora Assistant 2.1";
 
+// A path of the build machine as the program sees it: Wine shows the Linux root file
+// system as drive Z.
+std::string BuildPath(std::string path) {
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path[0] == '\\' ? "Z:" + path : path;
+}
+
 // `make dist` points the tests at the packages it made; otherwise this build's own. The
 // zip's test runs what the package_zip fixture unpacked from the same folder.
 std::string PackageFolder() {
     const char* chosen = std::getenv("PLIVORA_PACKAGE_DIR");
-    if (!chosen || !*chosen) return ModuleFolder() + "\\package";
-    // A Linux path: Wine shows the root file system as drive Z.
-    return chosen[0] == '/' ? std::string("Z:") + chosen : std::string(chosen);
+    return chosen && *chosen ? BuildPath(chosen) : ModuleFolder() + "\\package";
 }
 
 bool FolderExists(const std::string& path) {
@@ -60,18 +69,41 @@ int RunToEnd(std::string commandLine) {
     return ended ? static_cast<int>(code) : -1;
 }
 
-// Starts the program in its folder, waits for its form and closes it again.
-void ExpectProgramStartsAndCloses(const std::string& program, const std::string& folder) {
-    ASSERT_TRUE(FileExists(program)) << program;
+std::string Lower(std::string text) {
+    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+// The DLLs a process has loaded, in lower case.
+std::set<std::string> LoadedModules(DWORD processId) {
+    std::set<std::string> names;
+    const UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
+    MODULEENTRY32 module{};
+    module.dwSize = sizeof module;
+    for (BOOL more = Module32First(snapshot.Get(), &module); more; more = Module32Next(snapshot.Get(), &module))
+        names.insert(Lower(module.szModule));
+    return names;
+}
+
+// Starts a program in its folder, waits for its form and closes it again; the DLLs it
+// had loaded once idle, without the program itself.
+std::set<std::string> ExpectProgramStartsAndCloses(const std::string& program, const std::string& folder) {
+    EXPECT_TRUE(FileExists(program)) << program;
     std::string commandLine = "\"" + program + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    ASSERT_TRUE(CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.c_str(), &startup, &info));
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &info)) {
+        ADD_FAILURE() << "cannot start " << program;
+        return {};
+    }
     CloseHandle(info.hThread);
     HWND form = nullptr;
     const bool shown = WaitFor([&] { return (form = FindVisibleWindow(info.dwProcessId, ProgramTitle)) != nullptr; });
+    std::set<std::string> modules;
+    if (shown && WaitForInputIdle(info.hProcess, 20000) == 0) modules = LoadedModules(info.dwProcessId);
+    modules.erase(Lower(program.substr(program.find_last_of('\\') + 1)));
     if (shown) PostMessageA(form, WM_CLOSE, 0, 0);
     const bool ended = WaitForSingleObject(info.hProcess, 20000) == WAIT_OBJECT_0;
     if (!ended) TerminateProcess(info.hProcess, 1);
@@ -79,6 +111,20 @@ void ExpectProgramStartsAndCloses(const std::string& program, const std::string&
     CloseHandle(info.hProcess);
     EXPECT_TRUE(shown) << "no window titled \"" << ProgramTitle << "\" from " << program;
     EXPECT_TRUE(ended) << "the program did not close";
+    return modules;
+}
+
+TEST(PackageTest, AtIdleTheProgramHasLoadedNoMoreThanABareDialog) {
+    // The shell, COM and the file dialogs load when a button first needs them. (Under
+    // Wine the display driver itself loads OLE32 for any window, the bare one too.)
+    const std::string bareDialog = BuildPath(PLIVORA_BARE_DIALOG);
+    const std::set<std::string> bare = ExpectProgramStartsAndCloses(bareDialog, bareDialog.substr(0, bareDialog.rfind('\\')));
+    const std::string dist = BuildPath(PLIVORA_DIST_FOLDER);
+    const std::set<std::string> program = ExpectProgramStartsAndCloses(dist + "\\PlivoraAssistant.exe", dist);
+    EXPECT_EQ(program.count("comdlg32.dll"), 0u);
+    EXPECT_EQ(program.count("shell32.dll"), 0u);
+    EXPECT_EQ(program.count("ole32.dll"), bare.count("ole32.dll"));
+    EXPECT_EQ(program, bare);
 }
 
 struct Shortcut {
@@ -110,11 +156,6 @@ Shortcut ReadShortcut(const std::string& path) {
     }
     CoUninitialize();
     return shortcut;
-}
-
-std::string Lower(std::string text) {
-    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
 }
 
 TEST(PackageTest, TheUnpackedZipRunsAsItIs) {
