@@ -22,16 +22,6 @@ using fakes::ReadBytes;
 using fakes::RecordingView;
 using fakes::TemporaryFolder;
 
-// The file once it exists, or nothing when the deadline passes first.
-std::optional<std::string> WaitForFile(const std::string& path, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (std::optional<std::string> bytes = ReadBytes(path)) return bytes;
-        if (GetTickCount64() >= deadline) return std::nullopt;
-        Sleep(20);
-    }
-}
-
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -77,7 +67,7 @@ TEST(Win32LaunchTest, TestRunsTheDeployedLauncherInTheBaseFolderWithTheDiscArgum
     log.clear();
     plivora::Test(form, platform);  // qualified: the fixture inherits a class named Test
 
-    const std::optional<std::string> record = WaitForFile(baseFolder + "\\launch_record.txt", 30000);
+    const std::optional<std::string> record = fakes::WaitForFile(baseFolder + "\\launch_record.txt");
     ASSERT_TRUE(record) << "the launcher in the base folder never ran";
     const std::vector<std::string> lines = Lines(*record);
     ASSERT_EQ(lines.size(), 3u) << *record;

