@@ -215,7 +215,7 @@ void CAssistantDlg::PaintBand(HDC dc) const {
 
 void CAssistantDlg::PaintMinimised() {
     framework::CPaintDC dc(hwnd_);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()));
     RECT client{};
     ::GetClientRect(hwnd_, &client);
     const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;

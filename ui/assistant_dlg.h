@@ -7,8 +7,8 @@
 #include "etched_label.h"
 #include "form_model.h"
 #include "hover_button.h"
-#include "icon_handle.h"
 #include "pickers.h"
+#include "unique_handle.h"
 
 namespace plivora {
 
@@ -85,7 +85,7 @@ private:
     HICON dotsIcon_ = nullptr;
     HICON cdIcon_ = nullptr;
     // The icon taken from the user's chosen file, released when another replaces it.
-    IconHandle chosenIcon_;
+    UniqueIcon chosenIcon_;
 
     // The fields an exchange reads or writes.
     ProjectSettings* exchangeSettings_ = nullptr;

@@ -19,9 +19,7 @@ bool CEtchedLabel::HandleMessage(framework::Message& message) {
 }
 
 void CEtchedLabel::OnPaint(framework::Message&) {
-    framework::CPaintDC paint(hwnd_);
-    framework::CDC dc;
-    dc.Attach(paint);
+    const framework::CPaintDC dc(hwnd_);
     Paint(dc);
 }
 

@@ -1,0 +1,43 @@
+// COM for the length of a call, and memory the shell hands out through its task allocator.
+#pragma once
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include "unique_handle.h"
+
+namespace plivora {
+
+// COM in a single-threaded apartment, which the folder browser needs, while it lives.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialised_) ::CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
+// Frees a block that the allocator says it allocated.
+inline void FreeTaskMemory(IMalloc& allocator, void* memory) {
+    if (memory && allocator.DidAlloc(memory) == 1) allocator.Free(memory);
+}
+
+struct TaskMemoryTraits {
+    static void Close(void* memory) {
+        IMalloc* allocator = nullptr;
+        if (FAILED(::SHGetMalloc(&allocator)) || !allocator) return;
+        FreeTaskMemory(*allocator, memory);
+        allocator->Release();
+    }
+};
+
+// A block from the shell's allocator, such as the folder browser's item list.
+template <class Pointer>
+using TaskMemory = UniqueHandle<Pointer, TaskMemoryTraits>;
+
+}  // namespace plivora
