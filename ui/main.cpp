@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <clocale>
+#include <cstdlib>
 
 #include "assistant_app.h"
 
@@ -10,5 +11,10 @@ plivora::CAssistantApp theApp;
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Character boundaries in paths follow the system's ANSI code page.
     std::setlocale(LC_CTYPE, "");
-    return framework::CWinApp::Current()->Run();
+    // The last border: what no window procedure stopped ends the program as a failure.
+    try {
+        return framework::CWinApp::Current()->Run();
+    } catch (...) {
+        return EXIT_FAILURE;
+    }
 }

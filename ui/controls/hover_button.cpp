@@ -111,13 +111,7 @@ bool CHoverButton::PreTranslateMessage(MSG& message) {
 }
 
 bool CHoverButton::HandleMessage(Message& message) {
-    try {
-        return framework::DispatchMessageMap(*this, MessageMap, message) ||
-               framework::CButton::HandleMessage(message);
-    } catch (...) {
-        // Nothing may unwind through the window procedure.
-        return false;
-    }
+    return framework::DispatchMessageMap(*this, MessageMap, message) || framework::CButton::HandleMessage(message);
 }
 
 // --- Messages ---
@@ -233,44 +227,40 @@ void CHoverButton::OnEnable(Message& m) {
 // --- Painting ---
 
 void CHoverButton::DrawItem(const DRAWITEMSTRUCT& drawItemRecord) {
-    try {
-        framework::CDC target;
-        target.Attach(drawItemRecord.hDC);
-        CBufferDC dc(target);
+    framework::CDC target;
+    target.Attach(drawItemRecord.hDC);
+    CBufferDC dc(target);
 
-        const bool pressed = (drawItemRecord.itemState & ODS_SELECTED) != 0;
-        const bool focused = (drawItemRecord.itemState & ODS_FOCUS) != 0;
-        const bool greyed = Locked != 0;
+    const bool pressed = (drawItemRecord.itemState & ODS_SELECTED) != 0;
+    const bool focused = (drawItemRecord.itemState & ODS_FOCUS) != 0;
+    const bool greyed = Locked != 0;
 
-        RECT r = drawItemRecord.rcItem;
-        if (!Flat && (focused || DefaultButton == 1)) {
-            const framework::CBrush black(::CreateSolidBrush(RGB(0, 0, 0)));
-            dc.FrameRect(r, black);
-            ::InflateRect(&r, -1, -1);
-        }
+    RECT r = drawItemRecord.rcItem;
+    if (!Flat && (focused || DefaultButton == 1)) {
+        const framework::CBrush black(::CreateSolidBrush(RGB(0, 0, 0)));
+        dc.FrameRect(r, black);
+        ::InflateRect(&r, -1, -1);
+    }
 
-        const COLORREF back = (Hovering == 1 || pressed) ? OverBackColor : NormalBackColor;
-        if (Transparent == 1) {
-            PaintBackdrop(dc);
-        } else {
-            const framework::CBrush brush(::CreateSolidBrush(back));
-            dc.FillRect(r, brush);
-        }
+    const COLORREF back = (Hovering == 1 || pressed) ? OverBackColor : NormalBackColor;
+    if (Transparent == 1) {
+        PaintBackdrop(dc);
+    } else {
+        const framework::CBrush brush(::CreateSolidBrush(back));
+        dc.FillRect(r, brush);
+    }
 
-        DrawEdge(dc, r, pressed);
+    DrawEdge(dc, r, pressed);
 
-        const std::string caption = ShowCaption ? GetWindowText() : std::string();
-        RECT captionRect = drawItemRecord.rcItem;
-        if (OverIcon) DrawButtonIcon(dc, caption, drawItemRecord.rcItem, captionRect, pressed, greyed);
-        if (!caption.empty()) DrawCaption(dc, caption, captionRect, pressed, greyed);
+    const std::string caption = ShowCaption ? GetWindowText() : std::string();
+    RECT captionRect = drawItemRecord.rcItem;
+    if (OverIcon) DrawButtonIcon(dc, caption, drawItemRecord.rcItem, captionRect, pressed, greyed);
+    if (!caption.empty()) DrawCaption(dc, caption, captionRect, pressed, greyed);
 
-        if (focused && (!Flat || FlatFocus == 1)) {
-            RECT focus = r;
-            ::InflateRect(&focus, -3, -3);
-            dc.DrawFocusRect(focus);
-        }
-    } catch (...) {
-        // A paint that cannot finish leaves the button as it was.
+    if (focused && (!Flat || FlatFocus == 1)) {
+        RECT focus = r;
+        ::InflateRect(&focus, -3, -3);
+        dc.DrawFocusRect(focus);
     }
 }
 

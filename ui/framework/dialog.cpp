@@ -144,17 +144,16 @@ bool CDialog::HandleMessage(Message& message) {
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
-    CDialog* dialog = nullptr;
     if (id == WM_INITDIALOG) {
-        dialog = reinterpret_cast<CDialog*>(lParam);
+        auto* dialog = reinterpret_cast<CDialog*>(lParam);
         dialog->Attach(hwnd);
-        return dialog->OnInitDialog();
+        return WithinBorder<BOOL>(TRUE, [&] { return dialog->OnInitDialog(); });
     }
-    dialog = static_cast<CDialog*>(FromHandle(hwnd));
+    auto* dialog = static_cast<CDialog*>(FromHandle(hwnd));
     if (!dialog) return FALSE;
     Message message{id, wParam, lParam, 0};
     if (dialog->exchanging_ && dialog->IsFromChildControl(message)) return TRUE;
-    const bool handled = dialog->HandleMessage(message);
+    const bool handled = WithinBorder(false, [&] { return dialog->HandleMessage(message); });
     if (id == WM_NCDESTROY) dialog->Detach();
     if (!handled) return FALSE;
     if (ReturnsItsValueDirectly(id)) return static_cast<INT_PTR>(message.result);

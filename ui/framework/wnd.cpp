@@ -83,7 +83,9 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lP
     CWnd* window = FromHandle(hwnd);
     if (!window) return ::DefWindowProcA(hwnd, id, wParam, lParam);
     Message message{id, wParam, lParam, 0};
-    LRESULT result = window->HandleMessage(message) ? message.result : window->Default(message);
+    // A handler that failed leaves the message to the window's own processing.
+    const bool handled = WithinBorder(false, [&] { return window->HandleMessage(message); });
+    const LRESULT result = handled ? message.result : window->Default(message);
     if (id == WM_NCDESTROY) {
         // The window is gone: give it back its own procedure and forget it.
         WNDPROC previous = window->previousProc_;
