@@ -1,5 +1,5 @@
-// The framework where Windows calls in: what a handler throws stops at the window
-// procedure, and the windows go on as a person saw them.
+// The framework where Windows calls in: subclassing takes only what it may, and what a
+// handler throws stops at the window procedure while the windows go on as they were.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -34,6 +34,14 @@ protected:
         return hwnd;
     }
 };
+
+TEST_F(WindowBordersTest, SubclassingAWindowOfAnotherProcessLeavesItAndTheObjectAlone) {
+    framework::CWnd window;
+    HWND desktop = ::GetDesktopWindow();
+    EXPECT_FALSE(window.SubclassWindow(desktop));
+    EXPECT_EQ(window.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(framework::CWnd::FromHandle(desktop), nullptr);
+}
 
 TEST_F(WindowBordersTest, AFailingHandlerLeavesTheMessageToTheControlsOwnProcessing) {
     FailingButton button;
