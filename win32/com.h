@@ -22,9 +22,10 @@ private:
     bool initialised_;
 };
 
-// Frees a block that the allocator says it allocated.
+// DidAlloc answers 1 (its own), 0 (not its own) or -1 (cannot tell): only a block
+// that is surely another allocator's is left alone.
 inline void FreeTaskMemory(IMalloc& allocator, void* memory) {
-    if (memory && allocator.DidAlloc(memory) == 1) allocator.Free(memory);
+    if (memory && allocator.DidAlloc(memory) != 0) allocator.Free(memory);
 }
 
 struct TaskMemoryTraits {
