@@ -47,7 +47,7 @@ std::string ComposeIconEntry(const ProjectSettings& settings);
 // Applies NormaliseSplashSeconds first when UseSplash is set, hence the mutable settings.
 std::string ComposeOpenEntry(ProjectSettings& settings, int secondaryOrder, int secondaryPrompt);
 
-// OpenEntry without its leading "open=Plivora.exe ".
+// OpenEntry without its leading "open=" LauncherName " ".
 std::string LaunchArguments(const std::string& openEntry);
 
 // BaseFolder must not be empty.

@@ -8,6 +8,7 @@
 #include "gdi.h"
 #include "guidance_strings.h"
 #include "program_folders.h"
+#include "resource_ids.h"
 #include "string_table_texts.h"
 #include "win32_platform_operations.h"
 
