@@ -55,7 +55,8 @@ private:
 class SelectObjectScope {
 public:
     SelectObjectScope() = default;
-    SelectObjectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? ::SelectObject(dc, object) : nullptr) {}
+    SelectObjectScope(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(object ? ::SelectObject(dc, object) : nullptr) {}
     ~SelectObjectScope() { Restore(); }
     SelectObjectScope(const SelectObjectScope&) = delete;
     SelectObjectScope& operator=(const SelectObjectScope&) = delete;

@@ -9,7 +9,8 @@ const framework::MessageEntry<CEtchedLabel> CEtchedLabel::MessageMap[] = {
 };
 
 bool CEtchedLabel::HandleMessage(framework::Message& message) {
-    return framework::DispatchMessageMap(*this, MessageMap, message) || framework::CStatic::HandleMessage(message);
+    return framework::DispatchMessageMap(*this, MessageMap, message) ||
+           framework::CStatic::HandleMessage(message);
 }
 
 void CEtchedLabel::OnPaint(framework::Message&) {

@@ -111,7 +111,8 @@ bool CHoverButton::PreTranslateMessage(MSG& message) {
 }
 
 bool CHoverButton::HandleMessage(Message& message) {
-    return framework::DispatchMessageMap(*this, MessageMap, message) || framework::CButton::HandleMessage(message);
+    return framework::DispatchMessageMap(*this, MessageMap, message) ||
+           framework::CButton::HandleMessage(message);
 }
 
 // --- Messages ---
