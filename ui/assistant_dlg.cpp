@@ -75,16 +75,12 @@ CAssistantDlg::CAssistantDlg(Pickers& pickers, const TextSource& texts)
       pickers_(pickers),
       catalogue_(texts),
       model_(*this, catalogue_),
-      applicationIcon_(LoadResourceIcon(IDI_APPLICATION_ICON)) {
-    exchangeSettings_ = &model_.Settings();
-}
+      applicationIcon_(LoadResourceIcon(IDI_APPLICATION_ICON)) {}
 
 BOOL CAssistantDlg::OnInitDialog() {
-    // The first exchange writes the defaults and attaches the bound controls.
-    std::string defaultText;
-    exchangeText_ = &defaultText;
+    // The first exchange only attaches the bound controls; the model's Start writes
+    // their values, inside its own exchange.
     framework::CDialog::OnInitDialog();
-    exchangeText_ = nullptr;
 
     AddAboutItem();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(applicationIcon_));
@@ -165,18 +161,18 @@ void CAssistantDlg::DoDataExchange(framework::CDataExchange& dx) {
 void CAssistantDlg::RefreshControls(const ProjectSettings& settings, const std::string& guidanceText) {
     ProjectSettings shown = settings;
     std::string text = guidanceText;
-    exchangeSettings_ = &shown;
-    exchangeText_ = &text;
-    UpdateData(false);
-    exchangeSettings_ = &model_.Settings();
-    exchangeText_ = nullptr;
+    Exchange(shown, text, false);
 }
 
 void CAssistantDlg::ReadControls(ProjectSettings& settings, std::string& guidanceText) {
+    Exchange(settings, guidanceText, true);
+}
+
+void CAssistantDlg::Exchange(ProjectSettings& settings, std::string& guidanceText, bool save) {
     exchangeSettings_ = &settings;
     exchangeText_ = &guidanceText;
-    UpdateData(true);
-    exchangeSettings_ = &model_.Settings();
+    UpdateData(save);
+    exchangeSettings_ = nullptr;
     exchangeText_ = nullptr;
 }
 

@@ -35,6 +35,8 @@ private:
     void ShowIconPicture(IconPicture picture, const std::string& chosenFile) override;
     bool Exists(const std::string& path) const override;
 
+    // The fields' one exchange with the controls; outside it only the controls are attached.
+    void Exchange(ProjectSettings& settings, std::string& guidanceText, bool save);
     void AddAboutItem();
     void FillLists();
     void ComputeBandRect();

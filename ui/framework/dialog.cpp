@@ -2,16 +2,6 @@
 
 namespace framework {
 
-namespace {
-struct ExchangeScope {
-    explicit ExchangeScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~ExchangeScope() { flag_ = false; }
-    ExchangeScope(const ExchangeScope&) = delete;
-    ExchangeScope& operator=(const ExchangeScope&) = delete;
-    bool& flag_;
-};
-}  // namespace
-
 bool ReturnsItsValueDirectly(UINT message) {
     switch (message) {
         case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
@@ -99,7 +89,6 @@ void CDialog::DestroyWindow() {
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
-    ExchangeScope scope(exchanging_);
     CDataExchange dx(hwnd_, saveAndValidate);
     DoDataExchange(dx);
     return true;
@@ -118,10 +107,6 @@ void CDialog::OnOK() {
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-
-bool CDialog::IsFromChildControl(const Message& message) const {
-    return message.id == WM_COMMAND && message.lParam != 0;
-}
 
 namespace {
 BOOL CALLBACK SendSysColorChange(HWND child, LPARAM) {
@@ -152,7 +137,6 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM l
     auto* dialog = static_cast<CDialog*>(FromHandle(hwnd));
     if (!dialog) return FALSE;
     Message message{id, wParam, lParam, 0};
-    if (dialog->exchanging_ && dialog->IsFromChildControl(message)) return TRUE;
     const bool handled = WithinBorder(false, [&] { return dialog->HandleMessage(message); });
     if (id == WM_NCDESTROY) dialog->Detach();
     if (!handled) return FALSE;
