@@ -55,21 +55,17 @@ private:
 class SelectObjectScope {
 public:
     SelectObjectScope() = default;
-    SelectObjectScope(HDC dc, HGDIOBJ object)
-        : dc_(dc), previous_(object ? ::SelectObject(dc, object) : nullptr) {}
+    SelectObjectScope(HDC dc, HGDIOBJ object) { Select(dc, object); }
     ~SelectObjectScope() { Restore(); }
     SelectObjectScope(const SelectObjectScope&) = delete;
     SelectObjectScope& operator=(const SelectObjectScope&) = delete;
-    SelectObjectScope(SelectObjectScope&& other) noexcept
-        : dc_(other.dc_), previous_(std::exchange(other.previous_, nullptr)) {}
-    SelectObjectScope& operator=(SelectObjectScope&& other) noexcept {
-        if (this == &other) return *this;
-        Restore();
-        dc_ = other.dc_;
-        previous_ = std::exchange(other.previous_, nullptr);
-        return *this;
-    }
 
+    // Puts back what an earlier selection replaced, then selects the object.
+    void Select(HDC dc, HGDIOBJ object) {
+        Restore();
+        dc_ = dc;
+        previous_ = object ? ::SelectObject(dc, object) : nullptr;
+    }
     void Restore() {
         if (previous_) ::SelectObject(dc_, std::exchange(previous_, nullptr));
     }

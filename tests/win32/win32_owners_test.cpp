@@ -1,7 +1,6 @@
 // The owners of win32/ against the real system: what they release, and when.
 #include <gtest/gtest.h>
 
-#include <utility>
 #include <vector>
 
 #include "com.h"
@@ -49,19 +48,18 @@ TEST(TaskMemoryTest, ABlockIsFreedUnlessItsAllocatorSaysItIsNotItsOwn) {
     }
 }
 
-TEST(SelectObjectScopeTest, TheLastOwnerOfASelectionPutsThePreviousObjectBack) {
+TEST(SelectObjectScopeTest, TheFirstObjectReplacedComesBackAtTheEnd) {
     const MemoryDC dc(::CreateCompatibleDC(nullptr));
-    const UniqueGdiObject<HBITMAP> bitmap(::CreateCompatibleBitmap(dc.Get(), 4, 4));
-    ASSERT_TRUE(dc && bitmap);
+    const UniqueGdiObject<HBITMAP> first(::CreateCompatibleBitmap(dc.Get(), 4, 4));
+    const UniqueGdiObject<HBITMAP> second(::CreateCompatibleBitmap(dc.Get(), 4, 4));
+    ASSERT_TRUE(dc && first && second);
     const HGDIOBJ original = ::GetCurrentObject(dc.Get(), OBJ_BITMAP);
     {
-        SelectObjectScope kept;
-        {
-            SelectObjectScope selection(dc.Get(), bitmap.Get());
-            EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BITMAP), bitmap.Get());
-            kept = std::move(selection);
-        }
-        EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BITMAP), bitmap.Get());
+        SelectObjectScope selection;
+        selection.Select(dc.Get(), first.Get());
+        EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BITMAP), first.Get());
+        selection.Select(dc.Get(), second.Get());
+        EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BITMAP), second.Get());
     }
     EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_BITMAP), original);
 }

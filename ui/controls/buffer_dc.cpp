@@ -11,7 +11,7 @@ CBufferDC::CBufferDC(framework::CDC& target) : Target(target) {
         Buffered = CreateCompatibleDC(Target) && Bitmap.CreateCompatibleBitmap(Target, width, height) ? 1 : 0;
     }
     if (Buffered) {
-        OldBitmap = framework::SelectObjectScope(*this, Bitmap);
+        OldBitmap.Select(*this, Bitmap);
         // The target's logical coordinates address the same pixels in the buffer.
         SetWindowOrg(ClipBox.left, ClipBox.top);
     } else {

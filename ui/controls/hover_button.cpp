@@ -368,7 +368,7 @@ void CHoverButton::PaintBackdrop(framework::CDC& dc) {
     if (!BackdropDC.GetSafeHdc()) {
         BackdropDC.CreateCompatibleDC(parentDc);
         BackdropBitmap.CreateCompatibleBitmap(parentDc, w, h);
-        BackdropOldBitmap = framework::SelectObjectScope(BackdropDC, BackdropBitmap);
+        BackdropOldBitmap.Select(BackdropDC, BackdropBitmap);
         BackdropDC.BitBlt(0, 0, w, h, parentDc, origin.x, origin.y, SRCCOPY);
     }
     dc.BitBlt(0, 0, w, h, BackdropDC, 0, 0, SRCCOPY);
