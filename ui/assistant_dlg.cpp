@@ -195,9 +195,7 @@ void CAssistantDlg::ShowIconPicture(IconPicture picture, const std::string& chos
     chosenIcon_.Reset(extracted);
 }
 
-bool CAssistantDlg::Exists(const std::string& path) const {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool CAssistantDlg::Exists(const std::string& path) const { return PathExists(path); }
 
 // --- Painting ---
 
