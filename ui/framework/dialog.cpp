@@ -1,5 +1,8 @@
 #include "dialog.h"
 
+#include "borders.h"
+#include "message_loop.h"
+
 namespace framework {
 
 bool ReturnsItsValueDirectly(UINT message) {
@@ -32,22 +35,17 @@ INT_PTR CDialog::DoModal(HWND owner) {
     // A template without WS_VISIBLE is shown once the loop first runs out of messages:
     // after its initial messages, before the user can act on it.
     bool shown = ::IsWindowVisible(hwnd_) != FALSE;
-    MSG msg;
-    while (!ended_ && ::IsWindow(hwnd_)) {
-        if (!shown && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    const auto running = [&] {
+        if (ended_ || !::IsWindow(hwnd_)) return false;
+        MSG waiting;
+        if (!shown && !::PeekMessageA(&waiting, nullptr, 0, 0, PM_NOREMOVE)) {
             ::ShowWindow(hwnd_, SW_SHOWNORMAL);
             ::UpdateWindow(hwnd_);
             shown = true;
-            continue;
         }
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (got < 0) break;
-        ProcessMessage(msg);
-    }
+        return true;
+    };
+    plivora::RunMessageLoop(running, [this](MSG& msg) { ProcessMessage(msg); });
     if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
     if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
     if (owner) ::SetActiveWindow(owner);
@@ -60,20 +58,11 @@ void CDialog::ProcessMessage(MSG& msg) {
         if (CWnd* window = FromHandle(target)) translated = window->PreTranslateMessage(msg);
         if (target == hwnd_) break;
     }
-    if (translated || ::IsDialogMessageA(hwnd_, &msg)) return;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    if (!translated) plivora::DispatchFor(hwnd_, msg);
 }
 
 void CDialog::PumpWaitingMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        ProcessMessage(msg);
-    }
+    plivora::HandleQueuedMessages([this](MSG& msg) { ProcessMessage(msg); });
 }
 
 void CDialog::EndDialog(INT_PTR result) {
@@ -132,12 +121,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM l
     if (id == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
         dialog->Attach(hwnd);
-        return WithinBorder<BOOL>(TRUE, [&] { return dialog->OnInitDialog(); });
+        return plivora::WithinBorder<BOOL>(TRUE, [&] { return dialog->OnInitDialog(); });
     }
     auto* dialog = static_cast<CDialog*>(FromHandle(hwnd));
     if (!dialog) return FALSE;
     Message message{id, wParam, lParam, 0};
-    const bool handled = WithinBorder(false, [&] { return dialog->HandleMessage(message); });
+    const bool handled = plivora::WithinBorder(false, [&] { return dialog->HandleMessage(message); });
     if (id == WM_NCDESTROY) dialog->Detach();
     if (!handled) return FALSE;
     if (ReturnsItsValueDirectly(id)) return static_cast<INT_PTR>(message.result);

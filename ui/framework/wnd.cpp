@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "borders.h"
+
 namespace framework {
 
 namespace {
@@ -86,7 +88,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lP
     if (!window) return ::DefWindowProcA(hwnd, id, wParam, lParam);
     Message message{id, wParam, lParam, 0};
     // A handler that failed leaves the message to the window's own processing.
-    const bool handled = WithinBorder(false, [&] { return window->HandleMessage(message); });
+    const bool handled = plivora::WithinBorder(false, [&] { return window->HandleMessage(message); });
     const LRESULT result = handled ? message.result : window->Default(message);
     // The window is gone: give it back its own procedure and forget it.
     if (id == WM_NCDESTROY) window->UnsubclassWindow();

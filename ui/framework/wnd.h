@@ -61,17 +61,6 @@ private:
     WNDPROC previousProc_ = nullptr;
 };
 
-// Runs a handler where Windows calls in: nothing may unwind into the system, so an
-// exception stops here and the fallback answers instead.
-template <class Result, class Handler>
-Result WithinBorder(Result fallback, Handler&& handler) noexcept {
-    try {
-        return handler();
-    } catch (...) {
-        return fallback;
-    }
-}
-
 // Retrieves every byte of a window's text.
 std::string WindowText(HWND hwnd);
 
