@@ -28,17 +28,16 @@ inline void FreeTaskMemory(IMalloc& allocator, void* memory) {
     if (memory && allocator.DidAlloc(memory) != 0) allocator.Free(memory);
 }
 
-struct TaskMemoryTraits {
-    static void Close(void* memory) {
-        IMalloc* allocator = nullptr;
-        if (FAILED(::SHGetMalloc(&allocator)) || !allocator) return;
-        FreeTaskMemory(*allocator, memory);
-        allocator->Release();
-    }
-};
+// With the shell's own allocator.
+inline void FreeShellTaskMemory(void* memory) {
+    IMalloc* allocator = nullptr;
+    if (FAILED(::SHGetMalloc(&allocator)) || !allocator) return;
+    FreeTaskMemory(*allocator, memory);
+    allocator->Release();
+}
 
 // A block from the shell's allocator, such as the folder browser's item list.
 template <class Pointer>
-using TaskMemory = UniqueHandle<Pointer, TaskMemoryTraits>;
+using TaskMemory = UniqueHandle<Pointer, FreeShellTaskMemory>;
 
 }  // namespace plivora

@@ -9,11 +9,8 @@
 
 namespace plivora {
 
-struct MemoryDcTraits {
-    static void Close(HDC dc) { ::DeleteDC(dc); }
-};
 // A memory context made by CreateCompatibleDC.
-using MemoryDC = UniqueHandle<HDC, MemoryDcTraits>;
+using MemoryDC = UniqueHandle<HDC, ::DeleteDC>;
 
 // A window's context from GetDC, given back to that window.
 class WindowDC {
