@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "plivora_version.h"
+
 namespace plivora {
 
 // Byte strings in the ANSI code page; every path but BaseFolder is base-relative.
@@ -40,7 +42,7 @@ inline constexpr std::array<const char*, 4> SecondaryPromptEntries = {
 };
 
 // The launcher's name as the disc and the test run it.
-inline constexpr const char* LauncherName = "Plivora.exe";
+inline constexpr const char* LauncherName = PLIVORA_LAUNCHER_FILE;
 
 std::string ComposeIconEntry(const ProjectSettings& settings);
 
