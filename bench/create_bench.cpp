@@ -8,7 +8,7 @@
 #include <windows.h>
 
 #include "deploy_commands.h"
-#include "win32_handles.h"
+#include "unique_handle.h"
 #include "win32_platform_operations.h"
 
 namespace {

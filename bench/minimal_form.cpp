@@ -1,7 +1,7 @@
 // The floor for start-up: shows the main form's dialog template and nothing else.
 #include <windows.h>
 
-#include "control_ids.h"
+#include "resource_ids.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "deploy_commands.h"
 
+#include "launcher_command_line.h"
 #include "project_settings.h"
 
 namespace plivora {

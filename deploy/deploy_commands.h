@@ -7,9 +7,6 @@
 
 namespace plivora {
 
-// The value the launcher leaves under the key named by its arguments.
-inline constexpr const char* LauncherStateValue = "DontAsk";
-
 // secondaryOrder and secondaryPrompt: the two lists' positions at this moment.
 void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, int secondaryPrompt);
 

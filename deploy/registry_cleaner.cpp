@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "win32_handles.h"
+#include "unique_handle.h"
 
 namespace plivora {
 

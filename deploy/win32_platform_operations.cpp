@@ -1,7 +1,6 @@
 #include "win32_platform_operations.h"
 
 #include <cstdio>
-#include <utility>
 #include <vector>
 
 #include <shellapi.h>
@@ -11,7 +10,8 @@
 #include "lazy_imports.h"
 #include "project_settings.h"
 #include "registry_cleaner.h"
-#include "win32_handles.h"
+#include "temporary_file.h"
+#include "unique_handle.h"
 
 namespace plivora {
 
@@ -30,23 +30,6 @@ std::vector<char> ShellFileList(const std::string& path) {
     list.push_back('\0');
     return list;
 }
-
-// Deletes the file when it goes out of scope, unless it was kept.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!path_.empty()) DeleteFileA(path_.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    const std::string& Path() const { return path_; }
-    void Keep() { path_.clear(); }
-
-private:
-    std::string path_;
-};
 
 bool WriteWholeFile(const std::string& path, const std::string& text) {
     UniqueFile file(std::fopen(path.c_str(), "wt"));

@@ -1,5 +1,5 @@
 ; The Windows installer of Plivora Assistant, made on Linux with makensis:
-;   makensis -DDIST=<distribution folder> -DOUTFILE=<setup.exe> [-DTARGET=amd64-unicode] plivora.nsi
+;   makensis -DDIST=<distribution folder> -DVERSION=<version> -DOUTFILE=<setup.exe> [-DTARGET=amd64-unicode] plivora.nsi
 ; It installs for the current user, without administrator rights, so that Create can
 ; refresh the launcher beside the program. Silent use: setup.exe /S /D=<folder>.
 Unicode true
@@ -14,7 +14,7 @@ Target ${TARGET}
   !define OUTFILE "PlivoraAssistant-setup.exe"
 !endif
 !ifndef VERSION
-  !define VERSION "2.1"
+  !error "VERSION must name the program's version"
 !endif
 
 !define PRODUCT "Plivora Assistant"

@@ -4,12 +4,10 @@ namespace plivora::launcher {
 
 namespace {
 
-std::string Quote(const std::string& text) { return "\"" + text + "\""; }
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string WhereItShouldBe(const std::string& path) {
-    return "It should be at " + Quote(path) +
+    return "It should be at " + Quoted(path) +
            ". Check that it was copied to the CD-ROM Base Folder before the disc was made.";
 }
 
@@ -60,34 +58,34 @@ LaunchMessage LinePartIgnored(const LaunchArgumentProblem& problem) {
 }
 
 LaunchMessage TargetMissing(const std::string& name, const std::string& path) {
-    return {"This disc's start-up file " + Quote(name) + " could not be found.", WhereItShouldBe(path)};
+    return {"This disc's start-up file " + Quoted(name) + " could not be found.", WhereItShouldBe(path)};
 }
 
 LaunchMessage NoProgramOpens(const std::string& name, const std::string& path, const std::string& reason) {
-    return {"No program on this computer can open " + Quote(name) + ".",
-            "Windows found no program to open " + Quote(path) + ": " + reason};
+    return {"No program on this computer can open " + Quoted(name) + ".",
+            "Windows found no program to open " + Quoted(path) + ": " + reason};
 }
 
 LaunchMessage TargetNotOpened(const std::string& name, const std::string& path, const std::string& reason) {
-    return {"This disc's start-up file " + Quote(name) + " could not be opened.",
-            "Windows could not open " + Quote(path) + ": " + reason};
+    return {"This disc's start-up file " + Quoted(name) + " could not be opened.",
+            "Windows could not open " + Quoted(path) + ": " + reason};
 }
 
 LaunchMessage SplashMissing(const std::string& name, const std::string& path) {
-    return {"This disc's splash screen " + Quote(name) + " could not be found.", WhereItShouldBe(path)};
+    return {"This disc's splash screen " + Quoted(name) + " could not be found.", WhereItShouldBe(path)};
 }
 
 LaunchMessage SplashNotShown(const std::string& name, const std::string& path, const std::string& reason) {
-    return {"This disc's splash screen " + Quote(name) + " could not be shown.", Quote(path) + " " + reason + "."};
+    return {"This disc's splash screen " + Quoted(name) + " could not be shown.", Quoted(path) + " " + reason + "."};
 }
 
 LaunchMessage SecondaryMissing(const std::string& name, const std::string& path) {
-    return {"This disc's program " + Quote(name) + " could not be found.", WhereItShouldBe(path)};
+    return {"This disc's program " + Quoted(name) + " could not be found.", WhereItShouldBe(path)};
 }
 
 LaunchMessage SecondaryNotStarted(const std::string& name, const std::string& path, const std::string& reason) {
-    return {"This disc's program " + Quote(name) + " could not be started.",
-            "Windows could not run " + Quote(path) + ": " + reason};
+    return {"This disc's program " + Quoted(name) + " could not be started.",
+            "Windows could not run " + Quoted(path) + ": " + reason};
 }
 
 LaunchMessage LinePartReadAnyway(const LaunchArgumentProblem& problem) {
@@ -104,13 +102,13 @@ LaunchMessage SecondaryNamesNothing() {
 
 LaunchMessage ForcedProgramFailed(std::size_t number, const std::string& programText, const std::string& name,
                                   const std::string& reason) {
-    return {std::string(), "Program " + std::to_string(number) + " " + Quote(programText) + " could not open " +
-                               Quote(name) + ": " + reason};
+    return {std::string(), "Program " + std::to_string(number) + " " + Quoted(programText) + " could not open " +
+                               Quoted(name) + ": " + reason};
 }
 
 LaunchMessage RegisteredProgramFailed(const std::string& name, const std::string& commandLine,
                                       const std::string& reason) {
-    return {std::string(), "The program registered for " + Quote(name) + " could not be started (" + commandLine +
+    return {std::string(), "The program registered for " + Quoted(name) + " could not be started (" + commandLine +
                                "): " + reason + " Windows was asked to find one."};
 }
 
@@ -121,31 +119,31 @@ LaunchMessage AnswerNotKept(const std::string& keyName) {
 }
 
 std::string OpeningStatus(const std::string& typeDescription, const std::string& name) {
-    return "Opening " + (typeDescription.empty() ? std::string() : typeDescription + " ") + Quote(name) + "...";
+    return "Opening " + (typeDescription.empty() ? std::string() : typeDescription + " ") + Quoted(name) + "...";
 }
 
-std::string RunningStatus(const std::string& program) { return "Running " + Quote(program) + "..."; }
+std::string RunningStatus(const std::string& program) { return "Running " + Quoted(program) + "..."; }
 
-std::string WaitingStatus(const std::string& program) { return "Waiting for " + Quote(program) + " to finish..."; }
+std::string WaitingStatus(const std::string& program) { return "Waiting for " + Quoted(program) + " to finish..."; }
 
 std::string FinishedHeading(bool failed) {
     return failed ? "Plivora could not do everything this disc asks for:" : "Done. What happened on the way:";
 }
 
 std::string RunFirstQuestion(const std::string& targets, const std::string& program, bool restartAfter) {
-    const std::string runs = targets.empty() ? "This disc runs " + Quote(program) + "."
-                                             : "Before this disc opens " + Quote(targets) + ", it runs " +
-                                                   Quote(program) + ".";
+    const std::string runs = targets.empty() ? "This disc runs " + Quoted(program) + "."
+                                             : "Before this disc opens " + Quoted(targets) + ", it runs " +
+                                                   Quoted(program) + ".";
     return runs + RestartWarning(restartAfter) + "\n\nRun it now?";
 }
 
 std::string InstallProgramQuestion(const std::string& target, const std::string& program, bool restartAfter) {
-    return "No program on this computer can open " + Quote(target) + ". This disc can run " + Quote(program) +
+    return "No program on this computer can open " + Quoted(target) + ". This disc can run " + Quoted(program) +
            " to install one." + RestartWarning(restartAfter) + "\n\nRun it now?";
 }
 
 std::string RestartNotice(const std::string& program) {
-    return Quote(program) + " has finished. Please restart your computer, then insert this disc again.";
+    return Quoted(program) + " has finished. Please restart your computer, then insert this disc again.";
 }
 
 }  // namespace plivora::launcher

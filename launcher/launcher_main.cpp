@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "borders.h"
 #include "launch_messages.h"
 #include "launch_rules.h"
 #include "launcher_command_line.h"
 #include "launcher_resources.h"
 #include "launcher_window.h"
+#include "program_folders.h"
 #include "shell_actions.h"
 
 namespace plivora::launcher {
@@ -21,15 +23,6 @@ namespace {
 constexpr DWORD MinimumShowMs = 1500;       // long enough to be read
 constexpr DWORD LongestIdleWaitMs = 10000;  // the window stays while the program loads
 
-std::string Quote(const std::string& text) { return "\"" + text + "\""; }
-
-std::string OwnFolder() {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
 struct Message {
     LaunchMessage Text;
     bool Error;
@@ -38,7 +31,7 @@ struct Message {
 class Launch {
 public:
     Launch(HINSTANCE instance, std::string arguments)
-        : instance_(instance), arguments_(std::move(arguments)), root_(OwnFolder()) {}
+        : instance_(instance), arguments_(std::move(arguments)), root_(ProgramFolder()) {}
 
     int Run() {
         SetCurrentDirectoryA(root_.c_str());
@@ -128,7 +121,7 @@ private:
         Status(RunningStatus(name));
         Started started = ShellOpen(path, std::string(), root_);
         if (!started.Ok) {
-            Error(SecondaryNotStarted(name, path, DescribeError(started.Error, Quote(name))));
+            Error(SecondaryNotStarted(name, path, DescribeError(started.Error, Quoted(name))));
             return false;
         }
         secondaryRan_ = true;
@@ -150,10 +143,10 @@ private:
             for (std::size_t i = 0; i < command_.ForcePrograms.size(); ++i) {
                 const ProgramText program = SplitProgramText(command_.ForcePrograms[i], exists);
                 const std::string parameters =
-                    program.Arguments + (program.Arguments.empty() ? "" : " ") + Quote(path);
+                    program.Arguments + (program.Arguments.empty() ? "" : " ") + Quoted(path);
                 if (Opened(ShellOpen(program.Program, parameters, root_))) return;
                 Note(ForcedProgramFailed(i + 1, command_.ForcePrograms[i], name,
-                                         DescribeError(lastError_, Quote(program.Program))));
+                                         DescribeError(lastError_, Quoted(program.Program))));
             }
         }
         if (type && !type->OpenCommand.empty()) {
@@ -172,7 +165,7 @@ private:
             if (RunSecondary(InstallProgramQuestion(name, command_.SecondaryProgram, RestartAfter()))) return;
             lastError_ = openError;
         }
-        const std::string reason = DescribeError(lastError_, Quote(name));
+        const std::string reason = DescribeError(lastError_, Quoted(name));
         Error(noProgram ? NoProgramOpens(name, path, reason) : TargetNotOpened(name, path, reason));
     }
 
@@ -227,8 +220,8 @@ private:
     std::unique_ptr<StatusWindow> status_;
     ULONGLONG shownAt_ = 0;
     DWORD lastError_ = 0;
-    ProcessHandle lastProcess_;
-    ProcessHandle secondaryProcess_;
+    UniqueKernelHandle lastProcess_;
+    UniqueKernelHandle secondaryProcess_;
     bool useSplash_ = false;
     bool useSecondary_ = false;
     bool secondaryTried_ = false;
@@ -240,5 +233,6 @@ private:
 }  // namespace plivora::launcher
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    return plivora::launcher::Launch(instance, commandLine ? commandLine : "").Run();
+    return plivora::RunProgram(
+        [&] { return plivora::launcher::Launch(instance, commandLine ? commandLine : "").Run(); });
 }

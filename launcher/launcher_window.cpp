@@ -2,7 +2,12 @@
 
 #include <commctrl.h>
 
+#include "ansi_text.h"
+#include "base_paths.h"
+#include "borders.h"
+#include "device_context.h"
 #include "launcher_resources.h"
+#include "message_loop.h"
 
 namespace plivora::launcher {
 
@@ -10,51 +15,63 @@ namespace {
 
 constexpr UINT_PTR SplashTimer = 1;
 
-// The splash window's bitmap; nothing when it plays an AVI.
+// The splash window, and its bitmap; no bitmap when it plays an AVI.
 struct SplashState {
+    UniqueWindow Window;  // released when the window goes: a click or the timer ends it
     HBITMAP Bitmap = nullptr;
     SIZE Size{};
 };
 
 LRESULT CALLBACK SplashProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<SplashState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            if (state && state->Bitmap) {
-                HDC memory = CreateCompatibleDC(dc);
-                HGDIOBJ previous = SelectObject(memory, state->Bitmap);
-                BitBlt(dc, 0, 0, state->Size.cx, state->Size.cy, memory, 0, 0, SRCCOPY);
-                SelectObject(memory, previous);
-                DeleteDC(memory);
+    return WithinBorder<LRESULT>(0, [&]() -> LRESULT {
+        auto* state = reinterpret_cast<SplashState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        switch (message) {
+            case WM_PAINT: {
+                const PaintDC paint(window);
+                if (state && state->Bitmap) {
+                    const MemoryDC memory(CreateCompatibleDC(paint.Get()));
+                    const SelectObjectScope selection(memory.Get(), state->Bitmap);
+                    BitBlt(paint.Get(), 0, 0, state->Size.cx, state->Size.cy, memory.Get(), 0, 0, SRCCOPY);
+                }
+                return 0;
             }
-            EndPaint(window, &paint);
-            return 0;
+            case WM_TIMER:
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+                DestroyWindow(window);
+                return 0;
+            case WM_NCDESTROY:
+                if (state) state->Window.Release();
+                break;
         }
-        case WM_TIMER:
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-            DestroyWindow(window);
-            return 0;
-        default:
-            return DefWindowProcA(window, message, wParam, lParam);
-    }
+        return DefWindowProcA(window, message, wParam, lParam);
+    });
 }
 
-bool HasExtension(const std::string& path, const char* extension) {
-    const std::size_t length = std::char_traits<char>::length(extension);
-    return path.size() >= length && lstrcmpiA(path.c_str() + path.size() - length, extension) == 0;
-}
-
-void CentreOnScreen(HWND window, SIZE client) {
+// The outer size of the window around a client area of the given size.
+SIZE FrameSize(HWND window, SIZE client) {
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window, HWND_TOPMOST, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOACTIVATE);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// A size in the dialog's units, in pixels.
+SIZE DialogUnits(HWND dialog, int width, int height) {
+    RECT size{0, 0, width, height};
+    MapDialogRect(dialog, &size);
+    return {size.right, size.bottom};
+}
+
+void CentreOnScreen(HWND window, SIZE client, HWND insertAfter, UINT flags) {
+    const SIZE frame = FrameSize(window, client);
+    SetWindowPos(window, insertAfter, (GetSystemMetrics(SM_CXSCREEN) - frame.cx) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - frame.cy) / 2, frame.cx, frame.cy, flags);
+}
+
+// A message of any of the launcher's windows, to the dialog it belongs to first.
+void DispatchToItsDialog(MSG& message) {
+    DispatchFor(message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr, message);
 }
 
 // The disc's icon in the title bar and the task bar instead of a blank window's, from the
@@ -68,26 +85,26 @@ void ShowLauncherIcon(HWND window) {
 }
 
 INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG:
-            ShowLauncherIcon(dialog);
-            SetDlgItemTextA(dialog, IDC_PROMPT_TEXT, reinterpret_cast<const char*>(lParam));
-            // Focus on the answer the question offers, not on the tick box.
-            SetFocus(GetDlgItem(dialog, IDYES));
-            return FALSE;
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam);
-            if (id == IDYES || id == IDNO || id == IDCANCEL) {
+    return WithinBorder<INT_PTR>(FALSE, [&]() -> INT_PTR {
+        switch (message) {
+            case WM_INITDIALOG:
+                ShowLauncherIcon(dialog);
+                SetDlgItemTextA(dialog, IDC_PROMPT_TEXT, reinterpret_cast<const char*>(lParam));
+                // Focus on the answer the question offers, not on the tick box.
+                SetFocus(GetDlgItem(dialog, IDYES));
+                return FALSE;
+            case WM_COMMAND: {
+                const int id = LOWORD(wParam);
+                if (id != IDYES && id != IDNO && id != IDCANCEL) return FALSE;
                 const bool dontAsk = IsDlgButtonChecked(dialog, IDC_DONT_ASK) == BST_CHECKED;
                 // The low bit carries the tick; closing the box counts as No.
                 EndDialog(dialog, (id == IDYES ? 2 : 0) | (dontAsk ? 1 : 0));
                 return TRUE;
             }
-            return FALSE;
+            default:
+                return FALSE;
         }
-        default:
-            return FALSE;
-    }
+    });
 }
 
 }  // namespace
@@ -95,13 +112,7 @@ INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 bool PumpMessagesUntil(HANDLE handle, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            HWND top = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-            if (top && IsDialogMessageA(top, &message)) continue;
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+        if (!HandleQueuedMessages(DispatchToItsDialog)) return false;
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) return false;
         const DWORD wait = static_cast<DWORD>(deadline - now);
@@ -113,18 +124,11 @@ bool PumpMessagesUntil(HANDLE handle, DWORD timeoutMs) {
 }
 
 StatusWindow::StatusWindow(HINSTANCE instance) {
-    window_.Reset(CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_STATUS), nullptr, Procedure, 0));
+    window_.Reset(CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_STATUS), nullptr, Procedure,
+                                     reinterpret_cast<LPARAM>(this)));
     if (!window_) return;
     // Small while all goes well: only the icon and the status line.
-    RECT line{0, 0, 260, 44};
-    MapDialogRect(window_.Get(), &line);
-    RECT frame = line;
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window_.Get(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(window_.Get(), GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window_.Get(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER);
+    CentreOnScreen(window_.Get(), DialogUnits(window_.Get(), 260, 44), nullptr, SWP_NOZORDER);
     ShowWindow(window_.Get(), SW_SHOWNORMAL);
     UpdateWindow(window_.Get());
 }
@@ -139,44 +143,41 @@ bool StatusWindow::ShowMessagesAndWait(const std::string& text) {
     if (!window_) return false;
     HWND window = window_.Get();
     SetDlgItemTextA(window, IDC_MESSAGES, text.c_str());
-    RECT full{0, 0, 260, 140};
-    MapDialogRect(window, &full);
-    AdjustWindowRectEx(&full, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
-    SetWindowPos(window, nullptr, 0, 0, full.right - full.left, full.bottom - full.top,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    const SIZE full = FrameSize(window, DialogUnits(window, 260, 140));
+    SetWindowPos(window, nullptr, 0, 0, full.cx, full.cy, SWP_NOMOVE | SWP_NOZORDER);
     ShowWindow(GetDlgItem(window, IDC_MESSAGES), SW_SHOW);
     ShowWindow(GetDlgItem(window, IDCANCEL), SW_SHOW);
     SendMessageA(window, DM_SETDEFID, IDCANCEL, 0);
     SetFocus(GetDlgItem(window, IDCANCEL));
-    while (IsWindow(window)) {
-        MSG message;
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
-        if (IsDialogMessageA(window, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    RunMessageLoop([this] { return static_cast<bool>(window_); },
+                   [this](MSG& message) { DispatchFor(window_.Get(), message); });
     return true;
 }
 
-INT_PTR CALLBACK StatusWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-        case WM_INITDIALOG:
-            ShowLauncherIcon(window);
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDOK) {
+INT_PTR CALLBACK StatusWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return WithinBorder<INT_PTR>(FALSE, [&]() -> INT_PTR {
+        switch (message) {
+            case WM_INITDIALOG:
+                SetWindowLongPtrA(window, DWLP_USER, lParam);
+                ShowLauncherIcon(window);
+                return TRUE;
+            case WM_COMMAND:
+                if (LOWORD(wParam) != IDCANCEL && LOWORD(wParam) != IDOK) return FALSE;
                 // Only the finished window offers Close; before that the work goes on.
                 if (IsWindowVisible(GetDlgItem(window, IDCANCEL))) DestroyWindow(window);
                 return TRUE;
-            }
-            return FALSE;
-        case WM_CLOSE:
-            SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
-            return TRUE;
-        default:
-            return FALSE;
-    }
+            case WM_CLOSE:
+                SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+                return TRUE;
+            case WM_NCDESTROY:
+                // The handle may soon name another window: forget it with this one.
+                if (auto* owner = reinterpret_cast<StatusWindow*>(GetWindowLongPtrA(window, DWLP_USER)))
+                    owner->window_.Release();
+                return FALSE;
+            default:
+                return FALSE;
+        }
+    });
 }
 
 bool AskYesNo(HINSTANCE instance, HWND owner, const std::string& question, bool& dontAskAgain) {
@@ -195,9 +196,9 @@ void TellUser(HWND owner, const std::string& text, const char* title) {
 }
 
 std::string ShowSplash(HINSTANCE instance, const std::string& path, unsigned milliseconds) {
-    const bool video = HasExtension(path, ".avi");
-    SplashState state;
-    BitmapHandle bitmap;
+    const bool video = EqualIgnoringCase(FileExtension(path), "avi");
+    UniqueGdiObject<HBITMAP> bitmap;
+    SplashState state;  // after the bitmap: the window goes first
     if (!video) {
         bitmap.Reset(
             static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
@@ -215,17 +216,18 @@ std::string ShowSplash(HINSTANCE instance, const std::string& path, unsigned mil
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = SPLASH_CLASS;
     RegisterClassA(&windowClass);
-    WindowHandle window(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, SPLASH_CLASS, "", WS_POPUP, 0, 0, 1,
-                                        1, nullptr, nullptr, instance, nullptr));
+    state.Window.Reset(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, SPLASH_CLASS, "", WS_POPUP, 0, 0, 1,
+                                       1, nullptr, nullptr, instance, nullptr));
+    const HWND window = state.Window.Get();
     if (!window) return "cannot be shown: its window could not be created";
-    SetWindowLongPtrA(window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&state));
 
     if (video) {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_ANIMATE_CLASS};
         InitCommonControlsEx(&controls);
         // Without ACS_CENTER the control takes the size of the video's frames.
         HWND player = CreateWindowExA(0, ANIMATE_CLASSA, "", WS_CHILD | WS_VISIBLE | ACS_TRANSPARENT, 0, 0, 0,
-                                      0, window.Get(), nullptr, instance, nullptr);
+                                      0, window, nullptr, instance, nullptr);
         if (!player || !SendMessageA(player, ACM_OPENA, 0, reinterpret_cast<LPARAM>(path.c_str())))
             return "cannot be played as a simple AVI video";
         RECT frame{};
@@ -233,16 +235,12 @@ std::string ShowSplash(HINSTANCE instance, const std::string& path, unsigned mil
         state.Size = {frame.right - frame.left, frame.bottom - frame.top};
         SendMessageA(player, ACM_PLAY, static_cast<WPARAM>(-1), MAKELONG(0, 0xFFFF));
     }
-    CentreOnScreen(window.Get(), state.Size);
-    ShowWindow(window.Get(), SW_SHOWNOACTIVATE);
-    UpdateWindow(window.Get());
-    SetTimer(window.Get(), SplashTimer, milliseconds, nullptr);
-    while (IsWindow(window.Get())) {
-        MSG message;
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    CentreOnScreen(window, state.Size, HWND_TOPMOST, SWP_NOACTIVATE);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    SetTimer(window, SplashTimer, milliseconds, nullptr);
+    RunMessageLoop([&state] { return static_cast<bool>(state.Window); },
+                   [](MSG& message) { DispatchFor(nullptr, message); });
     return std::string();
 }
 

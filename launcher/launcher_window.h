@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "launcher_handles.h"
+#include "unique_handle.h"
 
 namespace plivora::launcher {
 
@@ -20,6 +20,7 @@ public:
     StatusWindow(const StatusWindow&) = delete;
     StatusWindow& operator=(const StatusWindow&) = delete;
 
+    // Null once the window is gone: Close destroys it.
     HWND Get() const { return window_.Get(); }
     void SetStatus(const std::string& text);
     // Shows the messages with a Close button and waits for the user to close the window;
@@ -28,7 +29,7 @@ public:
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    WindowHandle window_;
+    UniqueWindow window_;
 };
 
 // Yes or No; dontAskAgain tells whether the box was ticked.

@@ -4,8 +4,10 @@
 
 #include <vector>
 
+#include "ansi_text.h"
+#include "base_paths.h"
 #include "launch_messages.h"
-#include "win32_handles.h"
+#include "launcher_command_line.h"
 
 namespace plivora::launcher {
 
@@ -14,7 +16,6 @@ namespace {
 // Per-user classes: writable without administrator rights and seen through
 // HKEY_CLASSES_ROOT, where the Assistant's Create clears the value.
 const char* const UserClasses = "Software\\Classes\\";
-const char* const DontAskValue = "DontAsk";
 
 std::optional<std::string> ReadString(HKEY root, const std::string& keyName, const char* valueName) {
     UniqueRegKey key;
@@ -39,21 +40,10 @@ std::optional<std::string> ReadString(HKEY root, const std::string& keyName, con
     return text;
 }
 
-std::string ExtensionOf(const std::string& path) {
-    const std::size_t dot = path.find_last_of('.');
-    const std::size_t separator = path.find_last_of("\\/");
-    if (dot == std::string::npos || (separator != std::string::npos && dot < separator)) return std::string();
-    return path.substr(dot);
-}
-
 }  // namespace
 
-bool PathExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 std::optional<FileType> LookUpFileType(const std::string& path) {
-    const std::string extension = ExtensionOf(path);
+    const std::string extension = "." + FileExtension(path);
     if (extension.size() < 2) return std::nullopt;
     const std::optional<std::string> className = ReadString(HKEY_CLASSES_ROOT, extension, nullptr);
     FileType type;
@@ -84,7 +74,7 @@ Started RunCommandLine(const std::string& commandLine, const std::string& folder
         started.Error = GetLastError();
         return started;
     }
-    CloseHandle(process.hThread);
+    const UniqueKernelHandle thread(process.hThread);
     started.Ok = true;
     started.Process.Reset(process.hProcess);
     return started;
@@ -116,19 +106,18 @@ Started ShellOpen(const std::string& file, const std::string& parameters, const 
 bool IsNoAssociation(DWORD error, const std::string& document) {
     if (error == ERROR_NO_ASSOCIATION || error == SE_ERR_NOASSOC) return true;
     if (error != ERROR_BAD_EXE_FORMAT) return false;
-    const std::string extension = ExtensionOf(document);
-    for (const char* program : {".exe", ".com", ".bat", ".cmd", ".pif", ".scr"})
-        if (lstrcmpiA(extension.c_str(), program) == 0) return false;
+    const std::string extension = FileExtension(document);
+    for (const char* program : {"exe", "com", "bat", "cmd", "pif", "scr"})
+        if (EqualIgnoringCase(extension, program)) return false;
     return true;
 }
 
 std::string DescribeError(DWORD error, const std::string& subject) {
-    char* buffer = nullptr;
+    LocalMemory<char*> buffer;
     const DWORD length = FormatMessageA(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length ? std::string(buffer, length) : std::string("Unknown error.");
-    if (buffer) LocalFree(buffer);
+        error, 0, reinterpret_cast<char*>(buffer.Receive()), 0, nullptr);
+    std::string text = length ? std::string(buffer.Get(), length) : std::string("Unknown error.");
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
         text.pop_back();
     return FillInserts(text, subject) + " (error " + std::to_string(error) + ")";
@@ -136,7 +125,7 @@ std::string DescribeError(DWORD error, const std::string& subject) {
 
 RememberedAnswer ReadRememberedAnswer(const std::string& keyName) {
     const std::optional<std::string> answer =
-        ReadString(HKEY_CURRENT_USER, UserClasses + keyName, DontAskValue);
+        ReadString(HKEY_CURRENT_USER, UserClasses + keyName, LauncherStateValue);
     if (!answer) return RememberedAnswer::None;
     return *answer == "skip" ? RememberedAnswer::Skip : RememberedAnswer::Run;
 }
@@ -147,7 +136,7 @@ bool RememberAnswer(const std::string& keyName, bool run) {
                         nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
         return false;
     const char* const data = run ? "run" : "skip";
-    return RegSetValueExA(key.Get(), DontAskValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
+    return RegSetValueExA(key.Get(), LauncherStateValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
                           static_cast<DWORD>(std::char_traits<char>::length(data) + 1)) == ERROR_SUCCESS;
 }
 

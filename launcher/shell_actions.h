@@ -5,11 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "launcher_handles.h"
+#include "unique_handle.h"
 
 namespace plivora::launcher {
-
-bool PathExists(const std::string& path);
 
 struct FileType {
     std::string Description;  // may be empty
@@ -22,7 +20,7 @@ std::optional<FileType> LookUpFileType(const std::string& path);
 struct Started {
     bool Ok = false;
     DWORD Error = 0;
-    ProcessHandle Process;  // empty when the shell handed the file to a running program
+    UniqueKernelHandle Process;  // empty when the shell handed the file to a running program
 };
 
 // A whole command line, as the registry gives it.

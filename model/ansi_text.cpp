@@ -1,6 +1,7 @@
 #include "ansi_text.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace plivora {
 
@@ -27,5 +28,14 @@ std::string FolderOf(const std::string& path) {
 }
 
 std::string FileNameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
+
+bool EqualIgnoringCase(const std::string& text, const char* word) {
+    if (text.size() != std::strlen(word)) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(text[i]) != lower(word[i])) return false;
+    }
+    return true;
+}
 
 }  // namespace plivora

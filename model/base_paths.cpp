@@ -48,10 +48,7 @@ std::string FileExtension(const std::string& path) {
 }
 
 bool IsIconExtension(const std::string& extension) {
-    if (extension.size() != 3) return false;
-    std::string lower;
-    for (char c : extension) lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    return lower == "ico" || lower == "exe";
+    return EqualIgnoringCase(extension, "ico") || EqualIgnoringCase(extension, "exe");
 }
 
 }  // namespace plivora

@@ -1,5 +1,5 @@
-/* Identifiers of the form's controls and of the program's resources. Plain defines,
-   so that the resource script and the C++ code read the same numbers. */
+/* Identifiers of the form's controls. Plain defines, so that the resource script and
+   the C++ code read the same numbers. */
 #ifndef PLIVORA_CONTROL_IDS_H
 #define PLIVORA_CONTROL_IDS_H
 
@@ -49,18 +49,6 @@
 #define IDC_SECONDS_BOX          1038
 #define IDC_ORDER_LIST           1039
 #define IDC_PROMPT_LIST          1040
-
-/* Dialog templates, icons and the About item's command. */
-#define IDD_ABOUT                100
-#define IDD_ASSISTANT            102
-#define IDI_APPLICATION_ICON     128
-#define IDI_LOGO                 129
-#define IDI_HELP_OVER            130
-#define IDI_HELP_NORMAL          131
-#define IDI_GUIDANCE_BULB        133
-#define IDI_DOTS                 134
-#define IDI_CD                   135
-#define IDM_ABOUT_COMMAND        0x0010
 
 #if defined(__cplusplus) && !defined(RC_INVOKED)
 namespace plivora {

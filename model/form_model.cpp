@@ -22,6 +22,13 @@ private:
     bool previous_;
 };
 
+// Where every event enters: one that arrives while the controls are being exchanged
+// comes from that exchange, not from the user, and is dropped.
+template <class Rule>
+void FormModel::Enter(Rule&& rule) {
+    if (!exchanging_) rule();
+}
+
 FormModel::FormModel(FormView& view, const GuidanceCatalogue& catalogue)
     : view_(view), catalogue_(catalogue), guidanceTitle_(DefaultTitle) {}
 
@@ -46,151 +53,146 @@ void FormModel::Start() {
 }
 
 void FormModel::BaseFolderChosen(const std::string& folder) {
-    if (exchanging_) return;
-    // A picker that returns no path (a folder outside the file system) chose nothing.
-    if (folder.empty()) {
-        BaseFolderCancelled();
-        return;
-    }
-    if (!AllUsable({folder})) return;
-    settings_.BaseFolder = folder;
-    ShowMessage(MsgBaseFolderChosen);
-    ShowPicture(IconPicture::CdIcon, {});
-    ClearTargetAndIcon();
-    RefreshControls();
-    ApplyStage(FormStage::StageNoTarget);
-    SetGroupEnabled({TargetButton, TargetBox, TargetCaption}, true);
-    RepaintBand();
+    Enter([&] {
+        // A picker that returns no path (a folder outside the file system) chose nothing.
+        if (folder.empty()) return BaseFolderCancelled();
+        if (!AllUsable({folder})) return;
+        settings_.BaseFolder = folder;
+        ShowMessage(MsgBaseFolderChosen);
+        ShowPicture(IconPicture::CdIcon, {});
+        ClearTargetAndIcon();
+        RefreshControls();
+        ApplyStage(FormStage::StageNoTarget);
+        SetGroupEnabled({TargetButton, TargetBox, TargetCaption}, true);
+        RepaintBand();
+    });
 }
 
 void FormModel::BaseFolderCancelled() {
-    if (exchanging_) return;
-    settings_.BaseFolder.clear();
-    ShowMessage(MsgBaseFolderFailed);
-    ShowPicture(IconPicture::ApplicationIcon, {});
-    ClearTargetAndIcon();
-    RefreshControls();
-    ApplyStage(FormStage::StageNoTarget);
-    RepaintBand();
+    Enter([&] {
+        settings_.BaseFolder.clear();
+        ShowMessage(MsgBaseFolderFailed);
+        ShowPicture(IconPicture::ApplicationIcon, {});
+        ClearTargetAndIcon();
+        RefreshControls();
+        ApplyStage(FormStage::StageNoTarget);
+        RepaintBand();
+    });
 }
 
 void FormModel::TargetCancelled() {
-    if (exchanging_) return;
-    RepaintBand();
+    Enter([&] { RepaintBand(); });
 }
 
 void FormModel::TargetChosen(const std::string& dialogPath, const std::vector<std::string>& selected) {
-    if (exchanging_) return;
-    if (!AllUsable(selected)) return;
-    const std::optional<std::string> targets = JoinTargets(dialogPath, selected, settings_.BaseFolder);
-    if (!targets) {
-        settings_.TargetFiles.clear();
-        ShowMessage(MsgFileOutsideBase);
+    Enter([&] {
+        if (!AllUsable(selected)) return;
+        const std::optional<std::string> targets = JoinTargets(dialogPath, selected, settings_.BaseFolder);
+        if (!targets) {
+            settings_.TargetFiles.clear();
+            ShowMessage(MsgFileOutsideBase);
+            RefreshControls();
+            // Create needs a target; leaving it usable would write an empty one.
+            SetEnabled(CreateButton, false);
+            SetEnabled(TestButton, false);
+            RepaintBand();
+            return;
+        }
+        // A result that names no file is no choice at all.
+        if (targets->empty()) return TargetCancelled();
+        settings_.TargetFiles = *targets;
+        SetEnabled(CreateButton, true);
+        ShowMessage(settings_.IconFile.empty() ? MsgTargetChosen : MsgReadyToCreate);
         RefreshControls();
-        // Create needs a target; leaving it usable would write an empty one.
-        SetEnabled(CreateButton, false);
+        ApplyStage(FormStage::StageTargetChosen);
         SetEnabled(TestButton, false);
         RepaintBand();
-        return;
-    }
-    // A result that names no file is no choice at all.
-    if (targets->empty()) {
-        TargetCancelled();
-        return;
-    }
-    settings_.TargetFiles = *targets;
-    SetEnabled(CreateButton, true);
-    ShowMessage(settings_.IconFile.empty() ? MsgTargetChosen : MsgReadyToCreate);
-    RefreshControls();
-    ApplyStage(FormStage::StageTargetChosen);
-    SetEnabled(TestButton, false);
-    RepaintBand();
+    });
 }
 
 void FormModel::IconCancelled() {
-    if (exchanging_) return;
-    RepaintBand();
+    Enter([&] { RepaintBand(); });
 }
 
 void FormModel::IconChosen(const std::string& path, const std::string& extension) {
-    if (exchanging_) return;
-    if (!IsIconExtension(extension)) {
-        RepaintBand();
-        return;
-    }
-    if (!AllUsable({path})) return;
-    if (!IsInsideBase(path, settings_.BaseFolder)) {
-        settings_.IconFile.clear();
-        ShowMessage(MsgIconOutsideBase);
+    Enter([&] {
+        if (!IsIconExtension(extension)) return RepaintBand();
+        if (!AllUsable({path})) return;
+        if (!IsInsideBase(path, settings_.BaseFolder)) {
+            settings_.IconFile.clear();
+            ShowMessage(MsgIconOutsideBase);
+            RefreshControls();
+            SetEnabled(TestButton, false);
+            RepaintBand();
+            return;
+        }
+        ShowPicture(IconPicture::ChosenFileIcon, path);
+        settings_.IconFile = MakeBaseRelative(path, settings_.BaseFolder);
+        ShowMessage(settings_.TargetFiles.empty() ? MsgIconChosen : MsgReadyToCreate);
         RefreshControls();
         SetEnabled(TestButton, false);
         RepaintBand();
-        return;
-    }
-    ShowPicture(IconPicture::ChosenFileIcon, path);
-    settings_.IconFile = MakeBaseRelative(path, settings_.BaseFolder);
-    ShowMessage(settings_.TargetFiles.empty() ? MsgIconChosen : MsgReadyToCreate);
-    RefreshControls();
-    SetEnabled(TestButton, false);
-    RepaintBand();
+    });
 }
 
 void FormModel::SecondaryCancelled() {}
 
 void FormModel::SecondaryChosen(const std::string& path) {
-    if (exchanging_) return;
-    SwitchFileChosen(path, settings_.SecondaryProgram, settings_.UseSecondary,
-                     {SecondaryBox, SecondaryButton, OrderList, PromptList});
+    Enter([&] {
+        SwitchFileChosen(path, settings_.SecondaryProgram, settings_.UseSecondary,
+                         {SecondaryBox, SecondaryButton, OrderList, PromptList});
+    });
 }
 
 void FormModel::SplashCancelled() {}
 
 void FormModel::SplashChosen(const std::string& path) {
-    if (exchanging_) return;
-    SwitchFileChosen(path, settings_.SplashFile, settings_.UseSplash, {SplashBox, SecondsBox, SplashButton});
+    Enter([&] {
+        SwitchFileChosen(path, settings_.SplashFile, settings_.UseSplash,
+                         {SplashBox, SecondsBox, SplashButton});
+    });
 }
 
 void FormModel::ForceClicked() {
-    if (exchanging_) return;
-    ForceToggle();
+    Enter([&] { ForceToggle(); });
 }
 
 void FormModel::SecondaryClicked() {
-    if (exchanging_) return;
-    DisableTestAndRead();
-    SetGroupEnabled({SecondaryBox, SecondaryButton, OrderList, PromptList}, settings_.UseSecondary != 0);
+    Enter([&] {
+        DisableTestAndRead();
+        SetGroupEnabled({SecondaryBox, SecondaryButton, OrderList, PromptList}, settings_.UseSecondary != 0);
+    });
 }
 
 void FormModel::SplashClicked() {
-    if (exchanging_) return;
-    DisableTestAndRead();
-    SetGroupEnabled({SplashBox, SecondsBox, SplashButton}, settings_.UseSplash != 0);
+    Enter([&] {
+        DisableTestAndRead();
+        SetGroupEnabled({SplashBox, SecondsBox, SplashButton}, settings_.UseSplash != 0);
+    });
 }
 
 void FormModel::SwitchClicked() {
-    if (exchanging_) return;
-    DisableTestAndRead();
+    Enter([&] { DisableTestAndRead(); });
 }
 
 void FormModel::TextChanged() {
-    if (exchanging_) return;
-    DisableTestAndRead();
+    Enter([&] { DisableTestAndRead(); });
 }
 
 void FormModel::ListSelectionChanged() {
-    if (exchanging_) return;
-    ReadControls();
+    Enter([&] { ReadControls(); });
 }
 
 void FormModel::HelpPressed(int helpButtonId) {
-    if (exchanging_) return;
-    const std::optional<HelpTopic> topic = catalogue_.TopicFor(helpButtonId);
-    if (!topic) return;
-    guidanceTitle_ = topic->Title;
-    guidanceText_ = topic->Text;
-    shownMessage_.reset();
-    RefreshControls();
-    RepaintBand();
+    Enter([&] {
+        const std::optional<HelpTopic> topic = catalogue_.TopicFor(helpButtonId);
+        if (!topic) return;
+        guidanceTitle_ = topic->Title;
+        guidanceText_ = topic->Text;
+        shownMessage_.reset();
+        RefreshControls();
+        RepaintBand();
+    });
 }
 
 // --- Operations ---

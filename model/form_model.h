@@ -94,6 +94,9 @@ public:
 private:
     class ExchangeScope;
 
+    template <class Rule>
+    void Enter(Rule&& rule);
+
     void SetGroupEnabled(std::initializer_list<int> ids, bool enabled);
     // True when every path exists; otherwise says so and the choice is not taken.
     bool AllUsable(const std::vector<std::string>& paths);
@@ -105,8 +108,7 @@ private:
     void SwitchFileChosen(const std::string& path, std::string& file, int& useFlag,
                           std::initializer_list<int> group);
 
-    // Events that arrive while the controls are being exchanged come from that
-    // exchange, not from the user, and are dropped.
+    // True while the controls are being exchanged; see Enter.
     bool exchanging_ = false;
 
     FormView& view_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ansi_text.h"
 #include "project_settings.h"
 
 namespace plivora {
@@ -12,17 +13,6 @@ namespace {
 const char* const ListSeparator = ", ";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-bool EqualIgnoringCase(const std::string& a, const char* b) {
-    if (a.size() != std::strlen(b)) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
 
 // Plain decimal, as "%d" writes it; nothing else is accepted.
 bool ReadDecimal(const std::string& text, int& value) {
@@ -252,6 +242,8 @@ private:
 };
 
 }  // namespace
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 bool LauncherCommandLine::operator==(const LauncherCommandLine& o) const {
     return TargetFiles == o.TargetFiles && UseSplash == o.UseSplash && SplashFile == o.SplashFile &&

@@ -56,6 +56,12 @@ ParsedLaunchArguments ParseLaunchArguments(const std::string& arguments);
 // that line again, trailing blank included. The launcher's registry key is named by it.
 std::string ComposeLaunchArguments(const LauncherCommandLine& command);
 
+// The value the launcher leaves under that key: the secondary program's remembered answer.
+inline constexpr const char* LauncherStateValue = "DontAsk";
+
+// The text in double quotes, as the command line and the launcher's messages write a name.
+std::string Quoted(const std::string& text);
+
 // The target names of a list joined by ", "; empty names are dropped.
 std::vector<std::string> SplitTargetList(const std::string& targetFiles);
 

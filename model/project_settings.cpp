@@ -8,7 +8,8 @@ namespace plivora {
 
 namespace {
 
-const char* const OpenPrefix = "open=Plivora.exe ";
+// What every open entry starts with.
+std::string OpenPrefix() { return std::string("open=") + LauncherName + " "; }
 
 void AppendQuotedSwitch(std::string& entry, const char* name, const std::string& argument) {
     entry += name;
@@ -34,7 +35,7 @@ std::string ComposeIconEntry(const ProjectSettings& settings) {
 }
 
 std::string ComposeOpenEntry(ProjectSettings& settings, int secondaryOrder, int secondaryPrompt) {
-    std::string entry = "open=Plivora.exe \"";
+    std::string entry = OpenPrefix() + "\"";
     entry += settings.TargetFiles;
     entry += "\" ";
     if (settings.UseSplash) {
@@ -61,7 +62,7 @@ std::string ComposeOpenEntry(ProjectSettings& settings, int secondaryOrder, int 
 }
 
 std::string LaunchArguments(const std::string& openEntry) {
-    const std::size_t prefixLength = std::char_traits<char>::length(OpenPrefix);
+    const std::size_t prefixLength = OpenPrefix().size();
     return openEntry.size() > prefixLength ? openEntry.substr(prefixLength) : std::string();
 }
 

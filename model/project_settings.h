@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "plivora_version.h"
+
 namespace plivora {
 
 // Byte strings in the ANSI code page; every path but BaseFolder is base-relative.
@@ -40,14 +42,14 @@ inline constexpr std::array<const char*, 4> SecondaryPromptEntries = {
 };
 
 // The launcher's name as the disc and the test run it.
-inline constexpr const char* LauncherName = "Plivora.exe";
+inline constexpr const char* LauncherName = PLIVORA_LAUNCHER_FILE;
 
 std::string ComposeIconEntry(const ProjectSettings& settings);
 
 // Applies NormaliseSplashSeconds first when UseSplash is set, hence the mutable settings.
 std::string ComposeOpenEntry(ProjectSettings& settings, int secondaryOrder, int secondaryPrompt);
 
-// OpenEntry without its leading "open=Plivora.exe ".
+// OpenEntry without its leading "open=" LauncherName " ".
 std::string LaunchArguments(const std::string& openEntry);
 
 // BaseFolder must not be empty.

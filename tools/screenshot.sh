@@ -19,14 +19,16 @@ for _ in $(seq 100); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.1
 done
+# The form's title carries the version that the build generated.
+title="Plivora Assistant $(sed -n 's/^#define PLIVORA_VERSION "\(.*\)"$/\1/p' "$build/generated/plivora_version.h")"
 (cd "$build/dist" && "$WINE" PlivoraAssistant.exe) &
 for _ in $(seq 300); do
-  xwininfo -root -tree 2>/dev/null | grep -q '"Plivora Assistant 2.1"' && break
+  xwininfo -root -tree 2>/dev/null | grep -qF "\"$title\"" && break
   sleep 0.1
 done
 # The window manager's frame around the form: its title bar above, a border of the
 # same width as the left one on the other sides.
-geometry=$(xwininfo -name "Plivora Assistant 2.1" | awk '
+geometry=$(xwininfo -name "$title" | awk '
   /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
   /Relative upper-left X/ {rx = $NF} /Relative upper-left Y/ {ry = $NF}
   /Width/ {w = $NF} /Height/ {h = $NF}

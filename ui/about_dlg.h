@@ -1,7 +1,7 @@
 // The About box, opened from the form's system menu.
 #pragma once
 
-#include "control_ids.h"
+#include "resource_ids.h"
 #include "dialog.h"
 
 namespace plivora {

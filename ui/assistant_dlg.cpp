@@ -9,6 +9,7 @@
 #include "guidance_strings.h"
 #include "lazy_imports.h"
 #include "program_folders.h"
+#include "resource_ids.h"
 #include "string_table_texts.h"
 #include "win32_platform_operations.h"
 
@@ -75,16 +76,12 @@ CAssistantDlg::CAssistantDlg(Pickers& pickers, const TextSource& texts)
       pickers_(pickers),
       catalogue_(texts),
       model_(*this, catalogue_),
-      applicationIcon_(LoadResourceIcon(IDI_APPLICATION_ICON)) {
-    exchangeSettings_ = &model_.Settings();
-}
+      applicationIcon_(LoadResourceIcon(IDI_APPLICATION_ICON)) {}
 
 BOOL CAssistantDlg::OnInitDialog() {
-    // The first exchange writes the defaults and attaches the bound controls.
-    std::string defaultText;
-    exchangeText_ = &defaultText;
+    // The first exchange only attaches the bound controls; the model's Start writes
+    // their values, inside its own exchange.
     framework::CDialog::OnInitDialog();
-    exchangeText_ = nullptr;
 
     AddAboutItem();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(applicationIcon_));
@@ -165,18 +162,18 @@ void CAssistantDlg::DoDataExchange(framework::CDataExchange& dx) {
 void CAssistantDlg::RefreshControls(const ProjectSettings& settings, const std::string& guidanceText) {
     ProjectSettings shown = settings;
     std::string text = guidanceText;
-    exchangeSettings_ = &shown;
-    exchangeText_ = &text;
-    UpdateData(false);
-    exchangeSettings_ = &model_.Settings();
-    exchangeText_ = nullptr;
+    Exchange(shown, text, false);
 }
 
 void CAssistantDlg::ReadControls(ProjectSettings& settings, std::string& guidanceText) {
+    Exchange(settings, guidanceText, true);
+}
+
+void CAssistantDlg::Exchange(ProjectSettings& settings, std::string& guidanceText, bool save) {
     exchangeSettings_ = &settings;
     exchangeText_ = &guidanceText;
-    UpdateData(true);
-    exchangeSettings_ = &model_.Settings();
+    UpdateData(save);
+    exchangeSettings_ = nullptr;
     exchangeText_ = nullptr;
 }
 
@@ -199,9 +196,7 @@ void CAssistantDlg::ShowIconPicture(IconPicture picture, const std::string& chos
     chosenIcon_.Reset(extracted);
 }
 
-bool CAssistantDlg::Exists(const std::string& path) const {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool CAssistantDlg::Exists(const std::string& path) const { return PathExists(path); }
 
 // --- Painting ---
 
@@ -216,7 +211,7 @@ void CAssistantDlg::PaintBand(HDC dc) const {
 
 void CAssistantDlg::PaintMinimised() {
     framework::CPaintDC dc(hwnd_);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()));
     RECT client{};
     ::GetClientRect(hwnd_, &client);
     const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;

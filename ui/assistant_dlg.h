@@ -7,8 +7,8 @@
 #include "etched_label.h"
 #include "form_model.h"
 #include "hover_button.h"
-#include "icon_handle.h"
 #include "pickers.h"
+#include "unique_handle.h"
 
 namespace plivora {
 
@@ -35,6 +35,8 @@ private:
     void ShowIconPicture(IconPicture picture, const std::string& chosenFile) override;
     bool Exists(const std::string& path) const override;
 
+    // The fields' one exchange with the controls; outside it only the controls are attached.
+    void Exchange(ProjectSettings& settings, std::string& guidanceText, bool save);
     void AddAboutItem();
     void FillLists();
     void ComputeBandRect();
@@ -85,7 +87,7 @@ private:
     HICON dotsIcon_ = nullptr;
     HICON cdIcon_ = nullptr;
     // The icon taken from the user's chosen file, released when another replaces it.
-    IconHandle chosenIcon_;
+    UniqueIcon chosenIcon_;
 
     // The fields an exchange reads or writes.
     ProjectSettings* exchangeSettings_ = nullptr;

@@ -1,13 +1,12 @@
 #include "win32_pickers.h"
 
 #include <commdlg.h>
-#include <objbase.h>
-#include <shlobj.h>
 
 #include <cstring>
 
 #include "ansi_text.h"
 #include "base_paths.h"
+#include "com.h"
 #include "lazy_imports.h"
 
 namespace plivora {
@@ -18,39 +17,6 @@ namespace {
 constexpr DWORD TargetBufferSize = 65535;
 constexpr DWORD SingleFileBufferSize = MAX_PATH;
 constexpr DWORD OpenFlags = OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-
-// COM in a single-threaded apartment, which the folder browser needs, for one call.
-class ComApartment {
-public:
-    ComApartment() : initialised_(SUCCEEDED(lazy::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (initialised_) lazy::CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool initialised_;
-};
-
-// An item list from the folder browser, freed by the shell's allocator when it owns it.
-class ItemList {
-public:
-    explicit ItemList(LPITEMIDLIST list) : list_(list) {}
-    ~ItemList() {
-        IMalloc* allocator = nullptr;
-        if (list_ && SUCCEEDED(lazy::SHGetMalloc(&allocator)) && allocator) {
-            if (allocator->DidAlloc(list_) == 1) allocator->Free(list_);
-            allocator->Release();
-        }
-    }
-    ItemList(const ItemList&) = delete;
-    ItemList& operator=(const ItemList&) = delete;
-    LPITEMIDLIST Get() const { return list_; }
-
-private:
-    LPITEMIDLIST list_;
-};
 
 // "Description|pattern||" as the dialog wants it: NUL-separated, ended by two NULs.
 std::string FilterList(const char* filter) {
@@ -134,7 +100,7 @@ std::optional<std::string> Win32Pickers::ChooseBaseFolder(HWND owner) {
     browse.pszDisplayName = displayName;
     browse.lpszTitle = "Your Name";
     browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    const ItemList chosen(lazy::SHBrowseForFolderA(&browse));
+    const TaskMemory<LPITEMIDLIST> chosen(lazy::SHBrowseForFolderA(&browse));
     if (!chosen.Get()) return std::nullopt;
     char path[MAX_PATH] = {};
     if (!lazy::SHGetPathFromIDListA(chosen.Get(), path)) path[0] = '\0';

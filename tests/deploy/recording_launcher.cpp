@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "win32_handles.h"
+#include "unique_handle.h"
 
 namespace {
 

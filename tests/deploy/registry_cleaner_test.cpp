@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win32_handles.h"
+#include "unique_handle.h"
 #include "win32_test_support.h"
 
 namespace plivora {

@@ -5,7 +5,7 @@
 
 #include <shlwapi.h>
 
-#include "win32_handles.h"
+#include "unique_handle.h"
 
 namespace plivora::fakes {
 

@@ -11,7 +11,7 @@
 #include "launcher_resources.h"
 #include "project_settings.h"
 #include "registry_cleaner.h"
-#include "win32_handles.h"
+#include "unique_handle.h"
 
 namespace plivora::launcher_tests {
 namespace {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "launcher_harness.h"
-#include "win32_handles.h"
+#include "unique_handle.h"
 #include "win32_test_support.h"
 
 namespace plivora::launcher_tests {

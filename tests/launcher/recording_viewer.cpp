@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "win32_handles.h"
+#include "unique_handle.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "control_ids.h"
+#include "resource_ids.h"
 #include "form_test_support.h"
 #include "guidance.h"
 #include "guidance_strings.h"

@@ -11,12 +11,11 @@ class CBufferDC : public framework::CDC {
 public:
     explicit CBufferDC(framework::CDC& target);
     ~CBufferDC() override;
-    CBufferDC(const CBufferDC&) = delete;
-    CBufferDC& operator=(const CBufferDC&) = delete;
 
 private:
     framework::CBitmap Bitmap;
-    HGDIOBJ OldBitmap = nullptr;
+    // Keeps Bitmap selected; puts back what the memory context held before.
+    framework::SelectObjectScope OldBitmap;
     framework::CDC& Target;
     RECT ClipBox{};
     int Buffered = 1;

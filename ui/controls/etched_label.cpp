@@ -9,19 +9,12 @@ const framework::MessageEntry<CEtchedLabel> CEtchedLabel::MessageMap[] = {
 };
 
 bool CEtchedLabel::HandleMessage(framework::Message& message) {
-    try {
-        return framework::DispatchMessageMap(*this, MessageMap, message) ||
-               framework::CStatic::HandleMessage(message);
-    } catch (...) {
-        // Nothing may unwind through the window procedure.
-        return false;
-    }
+    return framework::DispatchMessageMap(*this, MessageMap, message) ||
+           framework::CStatic::HandleMessage(message);
 }
 
 void CEtchedLabel::OnPaint(framework::Message&) {
-    framework::CPaintDC paint(hwnd_);
-    framework::CDC dc;
-    dc.Attach(paint);
+    const framework::CPaintDC dc(hwnd_);
     Paint(dc);
 }
 

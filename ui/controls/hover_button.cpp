@@ -16,21 +16,6 @@ HICON LoadIconResource(int id) {
                                            MAKEINTRESOURCEA(static_cast<WORD>(id)), IMAGE_ICON, 0, 0, 0));
 }
 
-// A menu loaded from the resources, destroyed with the object.
-class LoadedMenu {
-public:
-    explicit LoadedMenu(WORD id) : menu_(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))) {}
-    ~LoadedMenu() {
-        if (menu_) ::DestroyMenu(menu_);
-    }
-    LoadedMenu(const LoadedMenu&) = delete;
-    LoadedMenu& operator=(const LoadedMenu&) = delete;
-    HMENU Get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
-
 framework::CPen SolidPen(int systemColor) {
     return framework::CPen(::CreatePen(PS_SOLID, 1, ::GetSysColor(systemColor)));
 }
@@ -65,33 +50,16 @@ CHoverButton::CHoverButton() {
     ResetOverTextColor(0);
 }
 
-CHoverButton::~CHoverButton() {
-    if (BackdropDC.GetSafeHdc() && BackdropOldBitmap) BackdropDC.SelectObject(BackdropOldBitmap);
-    BackdropBitmap.DeleteObject();
-    BackdropDC.DeleteDC();
-    ToolTip.DestroyWindow();
-    ReleaseIcons();
-}
-
-void CHoverButton::ReleaseIcons() {
-    // LoadImage without LR_SHARED makes a new icon at every call: it is ours to destroy.
-    if (NormalIcon && NormalIcon != OverIcon) ::DestroyIcon(NormalIcon);
-    if (OverIcon) ::DestroyIcon(OverIcon);
-    OverIcon = nullptr;
-    NormalIcon = nullptr;
-}
-
 void CHoverButton::SetIcons(int overIconId, int normalIconId) {
-    ReleaseIcons();
-    OverIcon = LoadIconResource(overIconId);
-    NormalIcon = normalIconId != 0 ? LoadIconResource(normalIconId) : OverIcon;
+    OverIcon.Reset(LoadIconResource(overIconId));
+    NormalIcon.Reset(normalIconId != 0 ? LoadIconResource(normalIconId) : nullptr);
     HoverTracking = normalIconId != 0 ? 1 : 0;
 
     // A failed query leaves the cleared record: no icon measures 0 by 0.
     ICONINFO info{};
-    ::GetIconInfo(OverIcon, &info);
-    const framework::GdiObject<HBITMAP> mask(info.hbmMask);
-    const framework::GdiObject<HBITMAP> colour(info.hbmColor);
+    ::GetIconInfo(OverIcon.Get(), &info);
+    const UniqueGdiObject<HBITMAP> mask(info.hbmMask);
+    const UniqueGdiObject<HBITMAP> colour(info.hbmColor);
     IconWidth = static_cast<std::uint8_t>(info.xHotspot * 2);
     IconHeight = static_cast<std::uint8_t>(info.yHotspot * 2);
 
@@ -143,13 +111,8 @@ bool CHoverButton::PreTranslateMessage(MSG& message) {
 }
 
 bool CHoverButton::HandleMessage(Message& message) {
-    try {
-        return framework::DispatchMessageMap(*this, MessageMap, message) ||
-               framework::CButton::HandleMessage(message);
-    } catch (...) {
-        // Nothing may unwind through the window procedure.
-        return false;
-    }
+    return framework::DispatchMessageMap(*this, MessageMap, message) ||
+           framework::CButton::HandleMessage(message);
 }
 
 // --- Messages ---
@@ -227,7 +190,7 @@ void CHoverButton::OnTimer(Message& m) {
 void CHoverButton::ShowHoldMenu() const {
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
-    const LoadedMenu menu(HoldMenuId);
+    const UniqueMenu menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(HoldMenuId)));
     HMENU popup = menu.Get() ? ::GetSubMenu(menu.Get(), HoldSubMenu) : nullptr;
     if (!popup) return;
     framework::CWinApp* app = framework::CWinApp::Current();
@@ -265,44 +228,40 @@ void CHoverButton::OnEnable(Message& m) {
 // --- Painting ---
 
 void CHoverButton::DrawItem(const DRAWITEMSTRUCT& drawItemRecord) {
-    try {
-        framework::CDC target;
-        target.Attach(drawItemRecord.hDC);
-        CBufferDC dc(target);
+    framework::CDC target;
+    target.Attach(drawItemRecord.hDC);
+    CBufferDC dc(target);
 
-        const bool pressed = (drawItemRecord.itemState & ODS_SELECTED) != 0;
-        const bool focused = (drawItemRecord.itemState & ODS_FOCUS) != 0;
-        const bool greyed = Locked != 0;
+    const bool pressed = (drawItemRecord.itemState & ODS_SELECTED) != 0;
+    const bool focused = (drawItemRecord.itemState & ODS_FOCUS) != 0;
+    const bool greyed = Locked != 0;
 
-        RECT r = drawItemRecord.rcItem;
-        if (!Flat && (focused || DefaultButton == 1)) {
-            const framework::CBrush black(::CreateSolidBrush(RGB(0, 0, 0)));
-            dc.FrameRect(r, black);
-            ::InflateRect(&r, -1, -1);
-        }
+    RECT r = drawItemRecord.rcItem;
+    if (!Flat && (focused || DefaultButton == 1)) {
+        const framework::CBrush black(::CreateSolidBrush(RGB(0, 0, 0)));
+        dc.FrameRect(r, black);
+        ::InflateRect(&r, -1, -1);
+    }
 
-        const COLORREF back = (Hovering == 1 || pressed) ? OverBackColor : NormalBackColor;
-        if (Transparent == 1) {
-            PaintBackdrop(dc);
-        } else {
-            const framework::CBrush brush(::CreateSolidBrush(back));
-            dc.FillRect(r, brush);
-        }
+    const COLORREF back = (Hovering == 1 || pressed) ? OverBackColor : NormalBackColor;
+    if (Transparent == 1) {
+        PaintBackdrop(dc);
+    } else {
+        const framework::CBrush brush(::CreateSolidBrush(back));
+        dc.FillRect(r, brush);
+    }
 
-        DrawEdge(dc, r, pressed);
+    DrawEdge(dc, r, pressed);
 
-        const std::string caption = ShowCaption ? GetWindowText() : std::string();
-        RECT captionRect = drawItemRecord.rcItem;
-        if (OverIcon) DrawButtonIcon(dc, caption, drawItemRecord.rcItem, captionRect, pressed, greyed);
-        if (!caption.empty()) DrawCaption(dc, caption, captionRect, pressed, greyed);
+    const std::string caption = ShowCaption ? GetWindowText() : std::string();
+    RECT captionRect = drawItemRecord.rcItem;
+    if (OverIcon) DrawButtonIcon(dc, caption, drawItemRecord.rcItem, captionRect, pressed, greyed);
+    if (!caption.empty()) DrawCaption(dc, caption, captionRect, pressed, greyed);
 
-        if (focused && (!Flat || FlatFocus == 1)) {
-            RECT focus = r;
-            ::InflateRect(&focus, -3, -3);
-            dc.DrawFocusRect(focus);
-        }
-    } catch (...) {
-        // A paint that cannot finish leaves the button as it was.
+    if (focused && (!Flat || FlatFocus == 1)) {
+        RECT focus = r;
+        ::InflateRect(&focus, -3, -3);
+        dc.DrawFocusRect(focus);
     }
 }
 
@@ -320,14 +279,13 @@ void CHoverButton::DrawEdge(framework::CDC& dc, const RECT& r, bool pressed) con
     const POINT topRight{r.right, r.top};
     const POINT bottomRight{r.right - 1, r.bottom - 1};
     const POINT aboveTopRight{r.right - 1, r.top - 1};
-    HGDIOBJ previous = dc.SelectObject(::GetStockObject(BLACK_PEN));
     if (flatEdge) {
         // Sunken while pressed, raised while hovering.
         const framework::CPen topLeftPen = SolidPen(pressed ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
         const framework::CPen bottomRightPen = SolidPen(pressed ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+        const framework::SelectObjectScope pen(dc, topLeftPen);
         Corner(dc, topLeftPen, bottomLeft, topLeft, topRight);
         Corner(dc, bottomRightPen, bottomLeft, bottomRight, aboveTopRight);
-        dc.SelectObject(previous);
         return;
     }
 
@@ -335,11 +293,11 @@ void CHoverButton::DrawEdge(framework::CDC& dc, const RECT& r, bool pressed) con
     const framework::CPen light = SolidPen(COLOR_3DLIGHT);
     const framework::CPen darkShadow = SolidPen(COLOR_3DDKSHADOW);
     const framework::CPen shadow = SolidPen(COLOR_BTNSHADOW);
+    const framework::SelectObjectScope pen(dc, highlight);
     Corner(dc, highlight, bottomLeft, topLeft, topRight);
     Corner(dc, light, {r.left + 1, r.bottom - 1}, {r.left + 1, r.top + 1}, {r.right, r.top + 1});
     Corner(dc, darkShadow, bottomLeft, bottomRight, aboveTopRight);
     Corner(dc, shadow, {r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top});
-    dc.SelectObject(previous);
 }
 
 void CHoverButton::DrawCaption(framework::CDC& dc, const std::string& caption, RECT captionRect, bool pressed,
@@ -387,7 +345,9 @@ void CHoverButton::DrawButtonIcon(framework::CDC& dc, const std::string& caption
     }
     if (pressed) ::OffsetRect(&i, 1, 1);
 
-    HICON icon = (Hovering == 1 || pressed) ? OverIcon : NormalIcon;
+    // Without a normal icon of its own the button shows the over icon at all times.
+    const bool over = Hovering == 1 || pressed || !HoverTracking;
+    HICON icon = over ? OverIcon.Get() : NormalIcon.Get();
     ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, i.left, i.top, i.right - i.left,
                  i.bottom - i.top, DST_ICON | (greyed ? DSS_DISABLED : 0));
 }
@@ -408,7 +368,7 @@ void CHoverButton::PaintBackdrop(framework::CDC& dc) {
     if (!BackdropDC.GetSafeHdc()) {
         BackdropDC.CreateCompatibleDC(parentDc);
         BackdropBitmap.CreateCompatibleBitmap(parentDc, w, h);
-        BackdropOldBitmap = BackdropDC.SelectObject(BackdropBitmap);
+        BackdropOldBitmap.Select(BackdropDC, BackdropBitmap);
         BackdropDC.BitBlt(0, 0, w, h, parentDc, origin.x, origin.y, SRCCOPY);
     }
     dc.BitBlt(0, 0, w, h, BackdropDC, 0, 0, SRCCOPY);

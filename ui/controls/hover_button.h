@@ -20,7 +20,7 @@ public:
     static constexpr UINT HoldDelay = 400;
 
     CHoverButton();
-    ~CHoverButton() override;
+    ~CHoverButton() override = default;
 
     // Icon resources of the program's module; a normalIconId of 0 shows the over icon
     // at all times and turns hover tracking off. Repaints at once.
@@ -63,13 +63,15 @@ protected:
     int FlatFocus = 0;
     HCURSOR Cursor = nullptr;
     framework::CToolTipCtrl ToolTip;
-    HICON OverIcon = nullptr;
-    HICON NormalIcon = nullptr;
+    // Loaded without LR_SHARED: each load makes a new icon, which is the button's to destroy.
+    UniqueIcon OverIcon;
+    // Empty when SetIcons had no second id: the over icon stands in for it.
+    UniqueIcon NormalIcon;
     std::uint8_t IconHeight = 0;
     std::uint8_t IconWidth = 0;
     framework::CDC BackdropDC;
     framework::CBitmap BackdropBitmap;
-    HGDIOBJ BackdropOldBitmap = nullptr;
+    framework::SelectObjectScope BackdropOldBitmap;
     int Transparent = 0;
     int DefaultButton = 0;
     COLORREF NormalBackColor = 0;
@@ -98,7 +100,6 @@ private:
                      bool greyed) const;
     void ShowHoldMenu() const;
     void ReleaseOwnCapture() const;
-    void ReleaseIcons();
 
     static const framework::MessageEntry<CHoverButton> MessageMap[];
 };

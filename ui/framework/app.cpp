@@ -1,5 +1,7 @@
 #include "app.h"
 
+#include "message_loop.h"
+
 namespace framework {
 
 CWinApp* CWinApp::current_ = nullptr;
@@ -12,12 +14,9 @@ CWinApp::~CWinApp() {
 
 int CWinApp::Run() {
     if (!InitInstance()) return 0;
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    const auto untilQuit = [] { return true; };
+    const auto dispatch = [](MSG& msg) { plivora::DispatchFor(nullptr, msg); };
+    return plivora::RunMessageLoop(untilQuit, dispatch).value_or(0);
 }
 
 }  // namespace framework

@@ -1,16 +1,9 @@
 #include "dialog.h"
 
-namespace framework {
+#include "borders.h"
+#include "message_loop.h"
 
-namespace {
-struct ExchangeScope {
-    explicit ExchangeScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~ExchangeScope() { flag_ = false; }
-    ExchangeScope(const ExchangeScope&) = delete;
-    ExchangeScope& operator=(const ExchangeScope&) = delete;
-    bool& flag_;
-};
-}  // namespace
+namespace framework {
 
 bool ReturnsItsValueDirectly(UINT message) {
     switch (message) {
@@ -42,22 +35,17 @@ INT_PTR CDialog::DoModal(HWND owner) {
     // A template without WS_VISIBLE is shown once the loop first runs out of messages:
     // after its initial messages, before the user can act on it.
     bool shown = ::IsWindowVisible(hwnd_) != FALSE;
-    MSG msg;
-    while (!ended_ && ::IsWindow(hwnd_)) {
-        if (!shown && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+    const auto running = [&] {
+        if (ended_ || !::IsWindow(hwnd_)) return false;
+        MSG waiting;
+        if (!shown && !::PeekMessageA(&waiting, nullptr, 0, 0, PM_NOREMOVE)) {
             ::ShowWindow(hwnd_, SW_SHOWNORMAL);
             ::UpdateWindow(hwnd_);
             shown = true;
-            continue;
         }
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (got < 0) break;
-        ProcessMessage(msg);
-    }
+        return true;
+    };
+    plivora::RunMessageLoop(running, [this](MSG& msg) { ProcessMessage(msg); });
     if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
     if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
     if (owner) ::SetActiveWindow(owner);
@@ -70,20 +58,11 @@ void CDialog::ProcessMessage(MSG& msg) {
         if (CWnd* window = FromHandle(target)) translated = window->PreTranslateMessage(msg);
         if (target == hwnd_) break;
     }
-    if (translated || ::IsDialogMessageA(hwnd_, &msg)) return;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    if (!translated) plivora::DispatchFor(hwnd_, msg);
 }
 
 void CDialog::PumpWaitingMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        ProcessMessage(msg);
-    }
+    plivora::HandleQueuedMessages([this](MSG& msg) { ProcessMessage(msg); });
 }
 
 void CDialog::EndDialog(INT_PTR result) {
@@ -99,7 +78,6 @@ void CDialog::DestroyWindow() {
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
-    ExchangeScope scope(exchanging_);
     CDataExchange dx(hwnd_, saveAndValidate);
     DoDataExchange(dx);
     return true;
@@ -118,10 +96,6 @@ void CDialog::OnOK() {
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-
-bool CDialog::IsFromChildControl(const Message& message) const {
-    return message.id == WM_COMMAND && message.lParam != 0;
-}
 
 namespace {
 BOOL CALLBACK SendSysColorChange(HWND child, LPARAM) {
@@ -144,17 +118,15 @@ bool CDialog::HandleMessage(Message& message) {
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
-    CDialog* dialog = nullptr;
     if (id == WM_INITDIALOG) {
-        dialog = reinterpret_cast<CDialog*>(lParam);
+        auto* dialog = reinterpret_cast<CDialog*>(lParam);
         dialog->Attach(hwnd);
-        return dialog->OnInitDialog();
+        return plivora::WithinBorder<BOOL>(TRUE, [&] { return dialog->OnInitDialog(); });
     }
-    dialog = static_cast<CDialog*>(FromHandle(hwnd));
+    auto* dialog = static_cast<CDialog*>(FromHandle(hwnd));
     if (!dialog) return FALSE;
     Message message{id, wParam, lParam, 0};
-    if (dialog->exchanging_ && dialog->IsFromChildControl(message)) return TRUE;
-    const bool handled = dialog->HandleMessage(message);
+    const bool handled = plivora::WithinBorder(false, [&] { return dialog->HandleMessage(message); });
     if (id == WM_NCDESTROY) dialog->Detach();
     if (!handled) return FALSE;
     if (ReturnsItsValueDirectly(id)) return static_cast<INT_PTR>(message.result);

@@ -23,10 +23,9 @@ public:
     INT_PTR Result() const { return result_; }
     void DestroyWindow();
 
-    // Runs DoDataExchange: true reads the controls, false writes them. Command
-    // notifications that the exchange itself provokes are dropped.
+    // Runs DoDataExchange: true reads the controls, false writes them. Notifications
+    // that writing provokes reach the handlers; the form's model drops them.
     bool UpdateData(bool saveAndValidate = true);
-    bool IsExchanging() const { return exchanging_; }
 
 protected:
     virtual BOOL OnInitDialog();
@@ -37,12 +36,10 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam);
-    bool IsFromChildControl(const Message& message) const;
     void ProcessMessage(MSG& msg);
 
     int templateId_;
     bool ended_ = false;
-    bool exchanging_ = false;
     INT_PTR result_ = 0;
 };
 

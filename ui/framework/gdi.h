@@ -1,35 +1,26 @@
-// Owners of device contexts and GDI objects: each releases what it holds.
+// The framework's device contexts and GDI objects. Each holds an owner from win32/, which
+// releases its handle.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "device_context.h"
+#include "unique_handle.h"
+
 namespace framework {
 
-// A GDI object (brush, pen, bitmap, font) that is deleted with its owner.
+using plivora::SelectObjectScope;
+
+// A GDI object (brush, pen, bitmap) that is deleted with its owner, and stands wherever
+// its handle is asked for.
 template <class Handle>
-class GdiObject {
+class GdiObject : public plivora::UniqueGdiObject<Handle> {
 public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { DeleteObject(); }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    Handle Get() const { return handle_; }
-    operator Handle() const { return handle_; }
-    void Reset(Handle handle) {
-        DeleteObject();
-        handle_ = handle;
-    }
-    void DeleteObject() {
-        if (handle_) ::DeleteObject(handle_);
-        handle_ = nullptr;
-    }
-
-private:
-    Handle handle_ = nullptr;
+    using Base = plivora::UniqueGdiObject<Handle>;
+    using Base::Base;
+    operator Handle() const { return this->Get(); }
 };
 
 using CBrush = GdiObject<HBRUSH>;
@@ -43,47 +34,12 @@ public:
     }
 };
 
-// Selects an object into a device context for as long as it lives.
-class SelectObjectScope {
-public:
-    SelectObjectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? ::SelectObject(dc, object) : nullptr) {}
-    ~SelectObjectScope() {
-        if (previous_) ::SelectObject(dc_, previous_);
-    }
-    SelectObjectScope(const SelectObjectScope&) = delete;
-    SelectObjectScope& operator=(const SelectObjectScope&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-// BeginPaint and EndPaint around one paint of a window.
-class CPaintDC {
-public:
-    explicit CPaintDC(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &paint_)) {}
-    ~CPaintDC() { ::EndPaint(hwnd_, &paint_); }
-    CPaintDC(const CPaintDC&) = delete;
-    CPaintDC& operator=(const CPaintDC&) = delete;
-
-    HDC Get() const { return dc_; }
-    operator HDC() const { return dc_; }
-    const PAINTSTRUCT& Paint() const { return paint_; }
-
-private:
-    HWND hwnd_;
-    PAINTSTRUCT paint_{};
-    HDC dc_;
-};
-
 // A device context and the drawing operations the controls use. It either owns its
 // handle (a memory context it created) or borrows one that someone else releases.
 class CDC {
 public:
     CDC() = default;
-    virtual ~CDC() { DeleteDC(); }
-    CDC(const CDC&) = delete;
-    CDC& operator=(const CDC&) = delete;
+    virtual ~CDC() = default;
 
     HDC GetSafeHdc() const { return hdc_; }
     operator HDC() const { return hdc_; }
@@ -91,26 +47,25 @@ public:
     bool IsPrinting() const { return printing_; }
 
     bool CreateCompatibleDC(HDC reference) {
-        DeleteDC();
-        hdc_ = ::CreateCompatibleDC(reference);
-        owned_ = hdc_ != nullptr;
-        return owned_;
+        Reset();
+        owned_.Reset(::CreateCompatibleDC(reference));
+        hdc_ = owned_.Get();
+        return hdc_ != nullptr;
     }
-    // Releases an owned context; a borrowed one is only forgotten.
-    void DeleteDC() {
-        if (owned_ && hdc_) ::DeleteDC(hdc_);
+    // Lets go of the context: a memory context it made is deleted, a borrowed one forgotten.
+    void Reset() {
+        owned_.Reset();
         hdc_ = nullptr;
-        owned_ = false;
         printing_ = false;
     }
     void Attach(HDC dc) {
-        DeleteDC();
+        Reset();
         hdc_ = dc;
         printing_ = dc && ::GetDeviceCaps(dc, TECHNOLOGY) == DT_RASPRINTER;
     }
     // Borrows the handle and printing mark of another context.
     void AttachTo(const CDC& other) {
-        DeleteDC();
+        Reset();
         hdc_ = other.hdc_;
         printing_ = other.printing_;
     }
@@ -155,23 +110,28 @@ public:
         FillSolidRect(x, y + height - 1, width, 1, bottomRight);
     }
 
-protected:
+private:
+    plivora::MemoryDC owned_;
     HDC hdc_ = nullptr;
-    bool owned_ = false;
     bool printing_ = false;
 };
 
 // The client area's context of a window, released with the object.
 class CClientDC : public CDC {
 public:
-    explicit CClientDC(HWND hwnd) : hwnd_(hwnd) { hdc_ = ::GetDC(hwnd); }
-    ~CClientDC() override {
-        if (hdc_) ::ReleaseDC(hwnd_, hdc_);
-        hdc_ = nullptr;
-    }
+    explicit CClientDC(HWND hwnd) : dc_(hwnd) { Attach(dc_.Get()); }
 
 private:
-    HWND hwnd_;
+    plivora::WindowDC dc_;
+};
+
+// One paint of a window, between BeginPaint and EndPaint.
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(HWND hwnd) : paint_(hwnd) { Attach(paint_.Get()); }
+
+private:
+    plivora::PaintDC paint_;
 };
 
 }  // namespace framework

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "borders.h"
+
 namespace framework {
 
 namespace {
@@ -41,12 +43,14 @@ bool CWnd::SubclassDlgItem(int id, CWnd& parent) { return SubclassWindow(parent.
 
 bool CWnd::SubclassWindow(HWND hwnd) {
     if (!hwnd || hwnd_ || FromHandle(hwnd)) return false;
-    hwnd_ = hwnd;
-    PreSubclassWindow();
-    Attach(hwnd);
+    // Replacing the procedure sends nothing, so the object is attached before any message
+    // reaches SubclassProc; a window of another process refuses, and stays untouched.
     previousProc_ = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
-    return previousProc_ != nullptr;
+    if (!previousProc_) return false;
+    Attach(hwnd);
+    PreSubclassWindow();
+    return true;
 }
 
 HWND CWnd::UnsubclassWindow() {
@@ -83,13 +87,11 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT id, WPARAM wParam, LPARAM lP
     CWnd* window = FromHandle(hwnd);
     if (!window) return ::DefWindowProcA(hwnd, id, wParam, lParam);
     Message message{id, wParam, lParam, 0};
-    LRESULT result = window->HandleMessage(message) ? message.result : window->Default(message);
-    if (id == WM_NCDESTROY) {
-        // The window is gone: give it back its own procedure and forget it.
-        WNDPROC previous = window->previousProc_;
-        window->UnsubclassWindow();
-        if (previous) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-    }
+    // A handler that failed leaves the message to the window's own processing.
+    const bool handled = plivora::WithinBorder(false, [&] { return window->HandleMessage(message); });
+    const LRESULT result = handled ? message.result : window->Default(message);
+    // The window is gone: give it back its own procedure and forget it.
+    if (id == WM_NCDESTROY) window->UnsubclassWindow();
     return result;
 }
 

@@ -40,7 +40,7 @@ public:
     void Invalidate(BOOL erase = TRUE) const { ::InvalidateRect(hwnd_, nullptr, erase); }
 
 protected:
-    // Before the window is subclassed; the hwnd is already known.
+    // Once the window is subclassed, before the caller goes on.
     virtual void PreSubclassWindow() {}
     // The message map: true when handled, with message.result set.
     virtual bool HandleMessage(Message& message);

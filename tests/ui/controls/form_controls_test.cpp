@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "control_ids.h"
+#include "resource_ids.h"
 #include "control_test_support.h"
 #include "etched_label.h"
 #include "form_test_support.h"

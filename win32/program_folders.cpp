@@ -30,4 +30,8 @@ std::string ModulePath(HMODULE module) {
 
 std::string ProgramFolder(HMODULE module) { return FolderOf(ModulePath(module)); }
 
+bool PathExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace plivora

@@ -1,4 +1,4 @@
-// Owning wrappers for platform handles. Not copyable: exactly one owner closes each.
+// Owners of Windows handles. Not copyable: exactly one owner releases each; movable.
 #pragma once
 
 #include <cstdio>
@@ -8,8 +8,8 @@
 
 namespace plivora {
 
-// Traits::Close(handle) releases a handle that is not the empty Handle().
-template <class Handle, class Traits>
+// Free(handle) releases a handle that is not the empty Handle().
+template <class Handle, auto Free>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
@@ -31,7 +31,7 @@ public:
     }
     Handle Release() { return std::exchange(handle_, Handle()); }
     void Reset(Handle handle = Handle()) {
-        if (handle_ != Handle()) Traits::Close(handle_);
+        if (handle_ != Handle()) Free(handle_);
         handle_ = handle;
     }
     explicit operator bool() const { return handle_ != Handle(); }
@@ -40,20 +40,22 @@ private:
     Handle handle_ = Handle();
 };
 
-struct RegKeyTraits {
-    static void Close(HKEY key) { RegCloseKey(key); }
-};
-struct KernelTraits {
-    static void Close(HANDLE handle) { CloseHandle(handle); }
-};
-struct FileTraits {
-    static void Close(std::FILE* file) { std::fclose(file); }
-};
+using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle>;
+using UniqueRegKey = UniqueHandle<HKEY, ::RegCloseKey>;
+// A brush, pen, bitmap or font.
+template <class Handle>
+using UniqueGdiObject = UniqueHandle<Handle, ::DeleteObject>;
+// Only for icons made for their owner (LoadImage without LR_SHARED, ExtractIcon).
+using UniqueIcon = UniqueHandle<HICON, ::DestroyIcon>;
+using UniqueMenu = UniqueHandle<HMENU, ::DestroyMenu>;
+// A window that destroys itself must have its owner Release it on WM_NCDESTROY, or the
+// owner would later destroy whatever window got the handle next.
+using UniqueWindow = UniqueHandle<HWND, ::DestroyWindow>;
+// A block from LocalAlloc, such as FormatMessage's text.
+template <class Pointer>
+using LocalMemory = UniqueHandle<Pointer, ::LocalFree>;
 
-using UniqueRegKey = UniqueHandle<HKEY, RegKeyTraits>;
-using UniqueKernelHandle = UniqueHandle<HANDLE, KernelTraits>;
-
-class UniqueFile : public UniqueHandle<std::FILE*, FileTraits> {
+class UniqueFile : public UniqueHandle<std::FILE*, std::fclose> {
 public:
     using UniqueHandle::UniqueHandle;
     // fclose's result: the last buffered write can fail only here.

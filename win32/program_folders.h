@@ -1,4 +1,6 @@
-// The two folders the form captures at start-up, read whole however long they are.
+// The program's own folder and the current directory, read whole however long they are:
+// the form captures both at start-up, the launcher finds the disc's root in its own.
+// And whether a file or folder is there.
 #pragma once
 
 #include <windows.h>
@@ -15,5 +17,7 @@ std::string ProgramFolder(HMODULE module = nullptr);
 
 // A module's full path, read into a buffer that grows until the whole path fits.
 std::string ModulePath(HMODULE module);
+
+bool PathExists(const std::string& path);
 
 }  // namespace plivora
