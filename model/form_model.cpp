@@ -102,7 +102,7 @@ void FormModel::TargetChosen(const std::string& dialogPath, const std::vector<st
         if (targets->empty()) return TargetCancelled();
         settings_.TargetFiles = *targets;
         SetEnabled(CreateButton, true);
-        ShowMessage(settings_.IconFile.empty() ? MsgTargetChosen : MsgReadyToCreate);
+        ShowMessage(TargetStageMessage());
         RefreshControls();
         ApplyStage(FormStage::StageTargetChosen);
         SetEnabled(TestButton, false);
@@ -247,12 +247,16 @@ void FormModel::SetEntries(const std::string& openEntry, const std::string& icon
 
 void FormModel::ClearCreateFailure() {
     if (shownMessage_ != MsgWriteFailed && shownMessage_ != MsgCopyFailed) return;
-    ShowMessage(settings_.IconFile.empty() ? MsgTargetChosen : MsgReadyToCreate);
+    ShowMessage(TargetStageMessage());
     RefreshControls();
     RepaintBand();
 }
 
 // --- Helpers ---
+
+GuidanceMessage FormModel::TargetStageMessage() const {
+    return settings_.IconFile.empty() ? MsgTargetChosen : MsgReadyToCreate;
+}
 
 bool FormModel::AllUsable(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {

@@ -100,6 +100,8 @@ private:
     void SetGroupEnabled(std::initializer_list<int> ids, bool enabled);
     // True when every path exists; otherwise says so and the choice is not taken.
     bool AllUsable(const std::vector<std::string>& paths);
+    // What the panel says once a target is set: ready to Create, or next the icon.
+    GuidanceMessage TargetStageMessage() const;
     void ShowPicture(IconPicture picture, const std::string& chosenFile);
     void ClearTargetAndIcon();
     void ForceToggle();

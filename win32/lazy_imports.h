@@ -11,7 +11,7 @@
 
 #include <utility>
 
-namespace win32 {
+namespace plivora {
 
 // The function, loading its DLL if need be; a part of Windows itself that is missing
 // leaves nothing sensible to do.
@@ -41,11 +41,11 @@ private:
     Pointer function_ = nullptr;
 };
 
-}  // namespace win32
+}  // namespace plivora
 
 // Each under its own name in namespace lazy: lazy::ShellExecuteA(...).
 #define PLIVORA_LAZY_FUNCTION(dll, function) \
-    inline win32::LazyFunction<decltype(&::function)> function { dll, #function }
+    inline plivora::LazyFunction<decltype(&::function)> function { dll, #function }
 
 namespace lazy {
 PLIVORA_LAZY_FUNCTION("comdlg32.dll", GetOpenFileNameA);
