@@ -6,6 +6,9 @@ WIN64 := build/win64
 ASAN := build/asan
 PACKAGE := build/package
 VERSION := $(shell awk '/^project/ { for (i = 1; i < NF; i++) if ($$i == "VERSION") print $$(i + 1) }' CMakeLists.txt)
+# Sets d (build folder) and a (Wine architecture): the shipped build where this machine
+# starts 32-bit programs, else the x86-64 one.
+PICK_WINE_BUILD = if tools/can-run-win32.sh; then d=$(WIN) a=win32; else $(MAKE) --no-print-directory win64 >/dev/null; d=$(WIN64) a=win64; fi;
 MINGW = -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=tools/toolchain-$(1)-mingw.cmake
 
 .PHONY: all setup host win win64 test test-host test-win soak sanitize bench bench-win run screenshot dist clean
@@ -51,7 +54,7 @@ test-win: win
 # The handle soak at full length: 10,000 paints and 1,000 hovers per help button (the
 # test run above does 200 and 50, enough for every leaking path to repeat).
 soak: win
-	@if tools/can-run-win32.sh; then d=$(WIN) a=win32; else $(MAKE) --no-print-directory win64 >/dev/null; d=$(WIN64) a=win64; fi; \
+	@$(PICK_WINE_BUILD) \
 	  PLIVORA_SOAK_PAINTS=10000 PLIVORA_SOAK_HOVERS=1000 tools/with-wine.sh $$d $$a \
 	    ctest --test-dir $$d -R controls_soak --output-on-failure --no-tests=error
 
@@ -66,7 +69,7 @@ bench: host
 
 # Create against the floor of plain file calls, under Wine.
 bench-win: win
-	@if tools/can-run-win32.sh; then d=$(WIN) a=win32; else $(MAKE) --no-print-directory win64 >/dev/null; d=$(WIN64) a=win64; fi; \
+	@$(PICK_WINE_BUILD) \
 	  tools/with-wine.sh $$d $$a cmake --build $$d --target bench-win
 
 # Builds the program and starts it from its distribution folder under Wine.
