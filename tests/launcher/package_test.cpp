@@ -120,7 +120,7 @@ TEST(PackageTest, AtIdleTheProgramHasNotLoadedTheShellComOrTheFileDialogs) {
     const std::set<std::string> bare = ExpectProgramStartsAndCloses(bareDialog, bareDialog.substr(0, bareDialog.rfind('\\')));
     const std::string dist = BuildPath(PLIVORA_DIST_FOLDER);
     const std::set<std::string> program = ExpectProgramStartsAndCloses(dist + "\\PlivoraAssistant.exe", dist);
-    ASSERT_EQ(program.count("comctl32.dll"), 1u) << "its tooltips need the common controls at once";
+    ASSERT_EQ(program.count("comctl32.dll"), 1u) << "its controls take the common controls' look at once";
     EXPECT_EQ(program.count("comdlg32.dll"), 0u);
     EXPECT_EQ(program.count("shell32.dll"), 0u);
     EXPECT_LE(program.count("ole32.dll"), bare.count("ole32.dll"));

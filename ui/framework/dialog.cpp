@@ -34,7 +34,11 @@ INT_PTR CDialog::DoModal(HWND owner) {
     }
     // A template without WS_VISIBLE is shown once the loop first runs out of messages:
     // after its initial messages, before the user can act on it.
+    // A visible template is painted at once, children included. Sent paints skip the
+    // loop's pre-translation, so controls that make helpers on their first queued
+    // message (the help buttons' tooltips) make them when first used, not at start-up.
     bool shown = ::IsWindowVisible(hwnd_) != FALSE;
+    if (shown) ::UpdateWindow(hwnd_);
     const auto running = [&] {
         if (ended_ || !::IsWindow(hwnd_)) return false;
         MSG waiting;
