@@ -2,12 +2,16 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "ansi_text.h"
+#include "ansi_wide.h"
 #include "base_paths.h"
 #include "com.h"
+#include "guidance_strings.h"
 #include "lazy_imports.h"
+#include "string_table_texts.h"
 
 namespace plivora {
 
@@ -130,6 +134,31 @@ std::optional<FileChoice> Win32Pickers::ChooseSplash(HWND owner, const std::stri
                              {"Select a Windows Bitmap for your Splash Screen",
                               "Windows Bitmap or AVI (*.bmp; *.avi)|*.bmp; *.avi||", nullptr, OpenFlags,
                               SingleFileBufferSize});
+}
+
+std::optional<std::wstring> Win32Pickers::ChooseImageFile(HWND owner, const std::wstring& initialFolder,
+                                                          const std::wstring& defaultName) {
+    const StringTableTexts texts;
+    const std::wstring title = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_TITLE));
+    std::wstring filter = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_FILTER));
+    filter += std::wstring(L"\0*.iso\0", 7);
+    // Room for the longest path the wide calls take.
+    std::vector<wchar_t> buffer(32768, L'\0');
+    defaultName.copy(buffer.data(), std::min<std::size_t>(defaultName.size(), buffer.size() - 1));
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = buffer.data();
+    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = L"iso";
+    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!lazy::GetSaveFileNameW(&dialog)) return std::nullopt;
+    const std::wstring path(buffer.data());
+    if (path.size() < 3) return std::nullopt;
+    return path;
 }
 
 }  // namespace plivora

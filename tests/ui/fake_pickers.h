@@ -9,8 +9,10 @@ class FakePickers final : public Pickers {
 public:
     std::optional<std::string> Folder;
     std::optional<FileChoice> Targets, Icon, Secondary, Splash;
+    std::optional<std::wstring> ImageFile;
     int Calls = 0;
     std::string LastInitialFolder;
+    std::wstring LastImageFolder, LastImageName;
 
     std::optional<std::string> ChooseBaseFolder(HWND) override {
         ++Calls;
@@ -22,6 +24,12 @@ public:
         return Answer(Secondary, initial);
     }
     std::optional<FileChoice> ChooseSplash(HWND, const std::string& initial) override { return Answer(Splash, initial); }
+    std::optional<std::wstring> ChooseImageFile(HWND, const std::wstring& folder, const std::wstring& name) override {
+        ++Calls;
+        LastImageFolder = folder;
+        LastImageName = name;
+        return ImageFile;
+    }
 
     // One file chosen by its full path.
     static FileChoice File(const std::string& path, const std::string& extension = {}) {
