@@ -13,38 +13,38 @@ namespace plivora {
 
 namespace {
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
 // The folder without separators at its end, unless it is a root such as "C:\".
-std::wstring WithoutTrailingSeparators(std::wstring folder) {
+std::u16string WithoutTrailingSeparators(std::u16string folder) {
     while (folder.size() > 3 && IsSeparator(folder.back())) folder.pop_back();
     return folder;
 }
 
 // The last name of a path; empty for a drive's root.
-std::wstring OwnName(const std::wstring& path) {
-    const std::wstring folder = WithoutTrailingSeparators(path);
-    const std::size_t slash = folder.find_last_of(L"\\/");
-    const std::wstring name = slash == std::wstring::npos ? folder : folder.substr(slash + 1);
-    return name.size() == 2 && name[1] == L':' ? std::wstring() : name;
+std::u16string OwnName(const std::u16string& path) {
+    const std::u16string folder = WithoutTrailingSeparators(path);
+    const std::size_t slash = folder.find_last_of(u"\\/");
+    const std::u16string name = slash == std::u16string::npos ? folder : folder.substr(slash + 1);
+    return name.size() == 2 && name[1] == u':' ? std::u16string() : name;
 }
 
 // Where the dialog opens: beside the base folder, where the image belongs.
-std::wstring ParentFolder(const std::wstring& folder) {
-    const std::wstring trimmed = WithoutTrailingSeparators(folder);
-    const std::size_t slash = trimmed.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) return {};
+std::u16string ParentFolder(const std::u16string& folder) {
+    const std::u16string trimmed = WithoutTrailingSeparators(folder);
+    const std::size_t slash = trimmed.find_last_of(u"\\/");
+    if (slash == std::u16string::npos) return {};
     return trimmed.substr(0, slash == 2 ? 3 : slash);
 }
 
 std::string EntryPath(const std::string& baseFolder, const std::u16string& relative) {
     if (relative.empty()) return baseFolder;
-    const std::string name = AnsiFromWide(std::wstring(relative.begin(), relative.end()));
+    const std::string name = AnsiFromWide(relative);
     return baseFolder + (EndsWithSeparator(baseFolder) ? "" : "\\") + name;
 }
 
 // By the time it returns, an image that was not completed has been deleted.
-DiscImageResult WriteImage(HWND owner, const std::wstring& base, const std::wstring& image, ImageInput& input) {
+DiscImageResult WriteImage(HWND owner, const std::u16string& base, const std::u16string& image, ImageInput& input) {
     DiscImageResult result;
     ImageFileSink sink(image);
     if (!sink.Open()) {
@@ -52,29 +52,29 @@ DiscImageResult WriteImage(HWND owner, const std::wstring& base, const std::wstr
         return result;
     }
     const std::unique_ptr<DiscTree> tree = input.Open(base);
-    const std::wstring name = OwnName(base);
+    const std::u16string name = OwnName(base);
     ComApartment apartment;
     ShellProgress progress(owner, OwnName(image), base);
-    result = WriteDiscImage(*tree, MakeVolumeLabel(std::u16string(name.begin(), name.end())), sink, &progress);
+    result = WriteDiscImage(*tree, MakeVolumeLabel(name), sink, &progress);
     if (result.Ok() && !sink.Commit()) result.error = DiscImageError::kWriteFailed;
     return result;
 }
 
 }  // namespace
 
-std::unique_ptr<DiscTree> FolderImageInput::Open(const std::wstring& baseFolder) {
+std::unique_ptr<DiscTree> FolderImageInput::Open(const std::u16string& baseFolder) {
     return std::make_unique<FolderDiscTree>(baseFolder);
 }
 
-std::wstring DefaultImageName(const std::wstring& baseFolder) {
-    const std::wstring name = OwnName(baseFolder);
-    return (name.empty() ? L"CDROM" : name) + L".iso";
+std::u16string DefaultImageName(const std::u16string& baseFolder) {
+    const std::u16string name = OwnName(baseFolder);
+    return (name.empty() ? u"CDROM" : name) + u".iso";
 }
 
 void MakeDiscImage(HWND owner, FormModel& form, Pickers& pickers, ImageInput& input) {
     const std::string& baseFolder = form.Settings().BaseFolder;
-    const std::wstring base = WideFromAnsi(baseFolder);
-    const std::optional<std::wstring> image = pickers.ChooseImageFile(owner, ParentFolder(base), DefaultImageName(base));
+    const std::u16string base = WideFromAnsi(baseFolder);
+    const std::optional<std::u16string> image = pickers.ChooseImageFile(owner, ParentFolder(base), DefaultImageName(base));
     if (!image) return;
     const std::string imageName = AnsiFromWide(*image);
     // It would hold itself, and grow as it is read.

@@ -17,17 +17,17 @@ namespace plivora {
 class ImageInput {
 public:
     virtual ~ImageInput() = default;
-    virtual std::unique_ptr<DiscTree> Open(const std::wstring& baseFolder) = 0;
+    virtual std::unique_ptr<DiscTree> Open(const std::u16string& baseFolder) = 0;
 };
 
 class FolderImageInput final : public ImageInput {
 public:
-    std::unique_ptr<DiscTree> Open(const std::wstring& baseFolder) override;
+    std::unique_ptr<DiscTree> Open(const std::u16string& baseFolder) override;
 };
 
 void MakeDiscImage(HWND owner, FormModel& form, Pickers& pickers, ImageInput& input);
 
 // The base folder's own name plus ".iso"; a drive's root is named as its label would be.
-std::wstring DefaultImageName(const std::wstring& baseFolder);
+std::u16string DefaultImageName(const std::u16string& baseFolder);
 
 }  // namespace plivora

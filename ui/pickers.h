@@ -30,8 +30,8 @@ public:
     virtual std::optional<FileChoice> ChooseSplash(HWND owner, const std::string& initialFolder) = 0;
     // Where to save the disc image: a full path, wide so that any name the user types
     // is kept; the dialog has asked before it lets an existing file be chosen.
-    virtual std::optional<std::wstring> ChooseImageFile(HWND owner, const std::wstring& initialFolder,
-                                                        const std::wstring& defaultName) = 0;
+    virtual std::optional<std::u16string> ChooseImageFile(HWND owner, const std::u16string& initialFolder,
+                                                        const std::u16string& defaultName) = 0;
 };
 
 }  // namespace plivora

@@ -17,7 +17,7 @@ class ShellProgress : public ImageProgress {
 public:
     // COM must be initialised on this thread. Without the shell's dialog the work
     // still runs, only unseen.
-    ShellProgress(HWND owner, const std::wstring& title, const std::wstring& line);
+    ShellProgress(HWND owner, const std::u16string& title, const std::u16string& line);
     ~ShellProgress() override;
     ShellProgress(const ShellProgress&) = delete;
     ShellProgress& operator=(const ShellProgress&) = delete;

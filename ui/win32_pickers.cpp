@@ -136,27 +136,27 @@ std::optional<FileChoice> Win32Pickers::ChooseSplash(HWND owner, const std::stri
                               SingleFileBufferSize});
 }
 
-std::optional<std::wstring> Win32Pickers::ChooseImageFile(HWND owner, const std::wstring& initialFolder,
-                                                          const std::wstring& defaultName) {
+std::optional<std::u16string> Win32Pickers::ChooseImageFile(HWND owner, const std::u16string& initialFolder,
+                                                          const std::u16string& defaultName) {
     const StringTableTexts texts;
-    const std::wstring title = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_TITLE));
-    std::wstring filter = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_FILTER));
-    filter += std::wstring(L"\0*.iso\0", 7);
+    const std::u16string title = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_TITLE));
+    std::u16string filter = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_FILTER));
+    filter += std::u16string(u"\0*.iso\0", 7);
     // Room for the longest path the wide calls take.
     std::vector<wchar_t> buffer(32768, L'\0');
-    defaultName.copy(buffer.data(), std::min<std::size_t>(defaultName.size(), buffer.size() - 1));
+    std::copy_n(defaultName.begin(), std::min<std::size_t>(defaultName.size(), buffer.size() - 1), buffer.begin());
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFilter = WideChars(filter);
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
-    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : WideChars(initialFolder);
+    dialog.lpstrTitle = WideChars(title);
     dialog.lpstrDefExt = L"iso";
     dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!lazy::GetSaveFileNameW(&dialog)) return std::nullopt;
-    const std::wstring path(buffer.data());
+    const std::u16string path(buffer.begin(), std::find(buffer.begin(), buffer.end(), L'\0'));
     if (path.size() < 3) return std::nullopt;
     return path;
 }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "ansi_wide.h"
+
 namespace plivora {
 
-std::unique_ptr<DiscFileReader> FileDiscReader::Open(const std::wstring& path) {
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+std::unique_ptr<DiscFileReader> FileDiscReader::Open(const std::u16string& path) {
+    const HANDLE file = ::CreateFileW(WideChars(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) return nullptr;
     return std::unique_ptr<DiscFileReader>(new FileDiscReader(file));

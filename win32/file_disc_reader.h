@@ -12,7 +12,7 @@ namespace plivora {
 class FileDiscReader : public DiscFileReader {
 public:
     // Null when the file cannot be opened. Others may read it meanwhile, not write it.
-    static std::unique_ptr<DiscFileReader> Open(const std::wstring& path);
+    static std::unique_ptr<DiscFileReader> Open(const std::u16string& path);
 
     bool Read(void* buffer, std::size_t size, std::size_t& bytesRead) override;
 

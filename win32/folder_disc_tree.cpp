@@ -1,5 +1,6 @@
 #include "folder_disc_tree.h"
 
+#include "ansi_wide.h"
 #include "file_disc_reader.h"
 #include "unique_handle.h"
 
@@ -9,16 +10,16 @@ namespace {
 
 using UniqueFind = UniqueHandle<HANDLE, ::FindClose>;
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
 // "C:\x" becomes "\\?\C:\x" and "\\server\share" "\\?\UNC\server\share"; a form the
 // long prefix does not fit stays as it is.
-std::wstring LongForm(std::wstring path) {
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
-    if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') return L"\\\\?\\" + path;
-    if (path.size() >= 3 && path[0] == L'\\' && path[1] == L'\\' && path[2] != L'?' && path[2] != L'.')
-        return L"\\\\?\\UNC\\" + path.substr(2);
+std::u16string LongForm(std::u16string path) {
+    for (char16_t& c : path)
+        if (c == u'/') c = u'\\';
+    if (path.size() >= 3 && path[1] == u':' && path[2] == u'\\') return u"\\\\?\\" + path;
+    if (path.size() >= 3 && path[0] == u'\\' && path[1] == u'\\' && path[2] != u'?' && path[2] != u'.')
+        return u"\\\\?\\UNC\\" + path.substr(2);
     return path;
 }
 
@@ -38,22 +39,22 @@ std::int64_t UnixSecondsFromFileTime(const FILETIME& time) {
     return ticks >= 0 ? ticks / ticksPerSecond : -((-ticks + ticksPerSecond - 1) / ticksPerSecond);
 }
 
-FolderDiscTree::FolderDiscTree(const std::wstring& baseFolder) : base_(LongForm(baseFolder)) {}
+FolderDiscTree::FolderDiscTree(const std::u16string& baseFolder) : base_(LongForm(baseFolder)) {}
 
-std::wstring FolderDiscTree::PathOf(const std::u16string& relative) const {
+std::u16string FolderDiscTree::PathOf(const std::u16string& relative) const {
     if (relative.empty()) return base_;
-    std::wstring path = base_;
-    if (path.empty() || !IsSeparator(path.back())) path += L'\\';
+    std::u16string path = base_;
+    if (path.empty() || !IsSeparator(path.back())) path += u'\\';
     return path.append(relative.begin(), relative.end());
 }
 
 bool FolderDiscTree::ListFolder(const std::u16string& folder, std::vector<DiscEntry>& entries) {
-    std::wstring pattern = PathOf(folder);
-    if (pattern.empty() || !IsSeparator(pattern.back())) pattern += L'\\';
-    pattern += L'*';
+    std::u16string pattern = PathOf(folder);
+    if (pattern.empty() || !IsSeparator(pattern.back())) pattern += u'\\';
+    pattern += u'*';
     WIN32_FIND_DATAW found{};
     const HANDLE first =
-        ::FindFirstFileExW(pattern.c_str(), FindExInfoStandard, &found, FindExSearchNameMatch, nullptr, 0);
+        ::FindFirstFileExW(WideChars(pattern), FindExInfoStandard, &found, FindExSearchNameMatch, nullptr, 0);
     // An empty drive root has not even "." to list.
     if (first == INVALID_HANDLE_VALUE) return ::GetLastError() == ERROR_FILE_NOT_FOUND;
     const UniqueFind find(first);

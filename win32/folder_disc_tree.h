@@ -14,16 +14,16 @@ namespace plivora {
 
 class FolderDiscTree : public DiscTree {
 public:
-    explicit FolderDiscTree(const std::wstring& baseFolder);
+    explicit FolderDiscTree(const std::u16string& baseFolder);
 
     bool ListFolder(const std::u16string& folder, std::vector<DiscEntry>& entries) override;
     std::unique_ptr<DiscFileReader> OpenFile(const std::u16string& file) override;
 
 private:
-    std::wstring PathOf(const std::u16string& relative) const;
+    std::u16string PathOf(const std::u16string& relative) const;
 
     // In its "\\?\" form, so that folders nested past MAX_PATH stay in reach.
-    std::wstring base_;
+    std::u16string base_;
 };
 
 // Seconds since 1970-01-01 UTC; earlier times are negative.

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 
+#include "ansi_wide.h"
+
 namespace plivora {
 
 bool ImageFileSink::Open() {
     // A name no file has yet: another file is never overwritten by the one being written.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        partial_ = path_ + L"." + std::to_wstring(attempt) + L".partial";
-        const HANDLE file = ::CreateFileW(partial_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        partial_ = path_ + u"." + static_cast<char16_t>(u'0' + attempt / 10) +
+                   static_cast<char16_t>(u'0' + attempt % 10) + u".partial";
+        const HANDLE file = ::CreateFileW(WideChars(partial_), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             file_.Reset(file);
@@ -36,7 +39,7 @@ bool ImageFileSink::Write(const void* data, std::size_t size) {
 bool ImageFileSink::Commit() {
     // The last bytes may fail only at the close.
     const bool closed = file_ && ::CloseHandle(file_.Release());
-    if (!closed || !::MoveFileExW(partial_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!closed || !::MoveFileExW(WideChars(partial_), WideChars(path_), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         Discard();
         return false;
     }
@@ -46,7 +49,7 @@ bool ImageFileSink::Commit() {
 
 void ImageFileSink::Discard() {
     file_.Reset();
-    if (!partial_.empty()) ::DeleteFileW(partial_.c_str());
+    if (!partial_.empty()) ::DeleteFileW(WideChars(partial_));
     partial_.clear();
 }
 

@@ -12,7 +12,7 @@ namespace plivora {
 
 class ImageFileSink : public ImageSink {
 public:
-    explicit ImageFileSink(std::wstring path) : path_(std::move(path)) {}
+    explicit ImageFileSink(std::u16string path) : path_(std::move(path)) {}
     // Deletes an image that was not committed.
     ~ImageFileSink() override { Discard(); }
     ImageFileSink(const ImageFileSink&) = delete;
@@ -26,13 +26,13 @@ public:
     bool Commit();
 
     // The file being written; empty before Open.
-    const std::wstring& PartialPath() const { return partial_; }
+    const std::u16string& PartialPath() const { return partial_; }
 
 private:
     void Discard();
 
-    std::wstring path_;
-    std::wstring partial_;
+    std::u16string path_;
+    std::u16string partial_;
     UniqueKernelHandle file_;
 };
 

@@ -24,7 +24,7 @@ std::string Message(GuidanceMessage message) {
     return GuidanceCatalogue(texts).MessageText(message);
 }
 
-std::wstring Wide(const std::string& ansi) { return std::wstring(ansi.begin(), ansi.end()); }
+std::u16string Wide(const std::string& ansi) { return std::u16string(ansi.begin(), ansi.end()); }
 
 // Waits for the event, answering what other threads send this one meanwhile.
 void WaitAnsweringSentMessages(HANDLE event, DWORD timeoutMs) {
@@ -92,7 +92,7 @@ TEST_F(DiscImageFormTest, ImageInsideTheBaseFolderIsRefusedInWords) {
     EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgImageInsideBase));
     EXPECT_EQ(fakes::FolderEntries(base_.Path()), (std::vector<std::string>{"Plivora.exe", "autorun.inf", "index.html"}));
     // The dialog opened beside the base folder, on the folder's own name.
-    EXPECT_EQ(pickers_.LastImageName, Wide(base_.Path().substr(base_.Path().rfind('\\') + 1)) + L".iso");
+    EXPECT_EQ(pickers_.LastImageName, Wide(base_.Path().substr(base_.Path().rfind('\\') + 1)) + u".iso");
     EXPECT_EQ(pickers_.LastImageFolder, Wide(base_.Path().substr(0, base_.Path().rfind('\\'))));
 }
 
@@ -100,7 +100,7 @@ TEST_F(DiscImageFormTest, ImageInsideTheBaseFolderIsRefusedInWords) {
 // has pressed Cancel.
 class SlowInput : public ImageInput {
 public:
-    std::unique_ptr<DiscTree> Open(const std::wstring&) override { return std::make_unique<Tree>(Cancelled.Get()); }
+    std::unique_ptr<DiscTree> Open(const std::u16string&) override { return std::make_unique<Tree>(Cancelled.Get()); }
     UniqueKernelHandle Cancelled{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
 
 private:

@@ -9,10 +9,10 @@ class FakePickers final : public Pickers {
 public:
     std::optional<std::string> Folder;
     std::optional<FileChoice> Targets, Icon, Secondary, Splash;
-    std::optional<std::wstring> ImageFile;
+    std::optional<std::u16string> ImageFile;
     int Calls = 0;
     std::string LastInitialFolder;
-    std::wstring LastImageFolder, LastImageName;
+    std::u16string LastImageFolder, LastImageName;
 
     std::optional<std::string> ChooseBaseFolder(HWND) override {
         ++Calls;
@@ -24,7 +24,7 @@ public:
         return Answer(Secondary, initial);
     }
     std::optional<FileChoice> ChooseSplash(HWND, const std::string& initial) override { return Answer(Splash, initial); }
-    std::optional<std::wstring> ChooseImageFile(HWND, const std::wstring& folder, const std::wstring& name) override {
+    std::optional<std::u16string> ChooseImageFile(HWND, const std::u16string& folder, const std::u16string& name) override {
         ++Calls;
         LastImageFolder = folder;
         LastImageName = name;

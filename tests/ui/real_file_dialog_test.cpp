@@ -69,8 +69,8 @@ public:
     std::optional<FileChoice> ChooseSplash(HWND owner, const std::string& initial) override {
         return real_.ChooseSplash(owner, initial);
     }
-    std::optional<std::wstring> ChooseImageFile(HWND owner, const std::wstring& folder,
-                                                const std::wstring& name) override {
+    std::optional<std::u16string> ChooseImageFile(HWND owner, const std::u16string& folder,
+                                                const std::u16string& name) override {
         return real_.ChooseImageFile(owner, folder, name);
     }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ansi_wide.h"
 #include "folder_disc_tree.h"
 #include "image_file_sink.h"
 #include "win32_test_support.h"
@@ -11,7 +12,7 @@
 namespace plivora {
 namespace {
 
-std::wstring Wide(const std::string& ansi) { return std::wstring(ansi.begin(), ansi.end()); }
+std::u16string Wide(const std::string& ansi) { return std::u16string(ansi.begin(), ansi.end()); }
 
 FILETIME FileTimeOf(std::int64_t ticks) {
     const auto value = static_cast<std::uint64_t>(ticks);
@@ -32,9 +33,9 @@ TEST(FileTimeTest, UnixSecondsCountFrom1970AndRoundDown) {
 TEST(FolderDiscTreeTest, ListsNamesOutsideTheCodePageWithSizesAndTimesAndReadsThem) {
     fakes::TemporaryFolder base;
     ASSERT_TRUE(fakes::MakeFolder(base / "sub"));
-    const std::wstring name = L"\x041f\x0440\x0438\x0432\x0435\x0442.txt";
+    const std::u16string name = u"\x041f\x0440\x0438\x0432\x0435\x0442.txt";
     {
-        const UniqueKernelHandle file(::CreateFileW((Wide(base.Path()) + L"\\" + name).c_str(), GENERIC_WRITE, 0,
+        const UniqueKernelHandle file(::CreateFileW(WideChars(Wide(base.Path()) + u"\\" + name), GENERIC_WRITE, 0,
                                                     nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_NE(file.Get(), INVALID_HANDLE_VALUE);
         DWORD written = 0;
@@ -50,7 +51,7 @@ TEST(FolderDiscTreeTest, ListsNamesOutsideTheCodePageWithSizesAndTimesAndReadsTh
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].name, u"sub");
     EXPECT_TRUE(entries[0].isFolder);
-    EXPECT_EQ(entries[1].name, std::u16string(name.begin(), name.end()));
+    EXPECT_EQ(entries[1].name, name);
     EXPECT_FALSE(entries[1].isFolder);
     EXPECT_EQ(entries[1].size, 5u);
     EXPECT_EQ(entries[1].modified, 1262347384);
@@ -79,7 +80,7 @@ TEST(ImageFileSinkTest, TheOlderFileStaysUntilTheImageIsCommitted) {
         ImageFileSink sink(Wide(image));
         ASSERT_TRUE(sink.Open());
         ASSERT_TRUE(sink.Write("new image", 9));
-        EXPECT_EQ(fakes::FolderEntries(folder.Path()), (std::vector<std::string>{"disc.iso", "disc.iso.0.partial"}));
+        EXPECT_EQ(fakes::FolderEntries(folder.Path()), (std::vector<std::string>{"disc.iso", "disc.iso.00.partial"}));
         EXPECT_EQ(fakes::ReadBytes(image), "older");
         ASSERT_TRUE(sink.Commit());
     }
