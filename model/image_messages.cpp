@@ -6,24 +6,31 @@
 
 namespace plivora {
 
+namespace {
+
+struct Reason {
+    DiscImageError error;
+    int textId;
+    bool aboutImage;  // names the image rather than an entry of the tree
+};
+
+constexpr Reason Reasons[] = {
+    {DiscImageError::kNameTooLong, IDS_IMAGE_REASON_NAME_TOO_LONG, false},
+    {DiscImageError::kFileTooLarge, IDS_IMAGE_REASON_FILE_TOO_LARGE, false},
+    {DiscImageError::kTooManyFolders, IDS_IMAGE_REASON_TOO_MANY_FOLDERS, false},
+    {DiscImageError::kImageTooLarge, IDS_IMAGE_REASON_IMAGE_TOO_LARGE, true},
+    {DiscImageError::kReadFailed, IDS_IMAGE_REASON_READ_FAILED, false},
+    {DiscImageError::kFileChanged, IDS_IMAGE_REASON_FILE_CHANGED, false},
+};
+
+}  // namespace
+
 std::string ImageFailureReason(const GuidanceCatalogue& catalogue, DiscImageError error,
                                const std::string& image, const std::string& entry) {
-    switch (error) {
-        case DiscImageError::kNameTooLong:
-            return catalogue.Text(IDS_IMAGE_REASON_NAME_TOO_LONG, entry);
-        case DiscImageError::kFileTooLarge:
-            return catalogue.Text(IDS_IMAGE_REASON_FILE_TOO_LARGE, entry);
-        case DiscImageError::kTooManyFolders:
-            return catalogue.Text(IDS_IMAGE_REASON_TOO_MANY_FOLDERS, entry);
-        case DiscImageError::kImageTooLarge:
-            return catalogue.Text(IDS_IMAGE_REASON_IMAGE_TOO_LARGE, image);
-        case DiscImageError::kReadFailed:
-            return catalogue.Text(IDS_IMAGE_REASON_READ_FAILED, entry);
-        case DiscImageError::kFileChanged:
-            return catalogue.Text(IDS_IMAGE_REASON_FILE_CHANGED, entry);
-        default:
-            return catalogue.Text(IDS_IMAGE_REASON_WRITE_FAILED, image);
-    }
+    for (const Reason& reason : Reasons)
+        if (reason.error == error) return catalogue.Text(reason.textId, reason.aboutImage ? image : entry);
+    // The image could not be written, or went wrong in a way no other words fit.
+    return catalogue.Text(IDS_IMAGE_REASON_WRITE_FAILED, image);
 }
 
 std::string MegabytesText(std::uint64_t bytes) {
