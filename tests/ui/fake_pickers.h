@@ -12,7 +12,6 @@ public:
     std::optional<std::u16string> ImageFile;
     int Calls = 0;
     std::string LastInitialFolder;
-    std::u16string LastImageFolder, LastImageName;
 
     std::optional<std::string> ChooseBaseFolder(HWND) override {
         ++Calls;
@@ -24,10 +23,8 @@ public:
         return Answer(Secondary, initial);
     }
     std::optional<FileChoice> ChooseSplash(HWND, const std::string& initial) override { return Answer(Splash, initial); }
-    std::optional<std::u16string> ChooseImageFile(HWND, const std::u16string& folder, const std::u16string& name) override {
+    std::optional<std::u16string> ChooseImageFile(HWND, const std::u16string&, const std::u16string&) override {
         ++Calls;
-        LastImageFolder = folder;
-        LastImageName = name;
         return ImageFile;
     }
 
