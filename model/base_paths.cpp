@@ -20,7 +20,8 @@ bool IsInsideBaseIgnoringCase(const std::string& path, const std::string& baseFo
     for (std::size_t at = 0; at < baseFolder.size();) {
         // Only single-byte characters have a case; a double-byte one must match exactly.
         const std::size_t length = CharLengthAt(baseFolder, at);
-        if (length == 1 ? fold(path[at]) != fold(baseFolder[at]) : path.compare(at, length, baseFolder, at, length) != 0)
+        if (length == 1 ? fold(path[at]) != fold(baseFolder[at])
+                        : path.compare(at, length, baseFolder, at, length) != 0)
             return false;
         at += length;
     }

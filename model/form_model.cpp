@@ -270,7 +270,8 @@ void FormModel::ImageInsideBase() {
     RepaintBand();
 }
 
-void FormModel::ImageFinished(const DiscImageResult& result, const std::string& image, const std::string& entry) {
+void FormModel::ImageFinished(const DiscImageResult& result, const std::string& image,
+                              const std::string& entry) {
     if (result.Ok()) {
         ShowMessage(MsgImageWritten, image, MegabytesText(result.bytes));
         if (result.LargerThanCd()) guidanceText_ += " " + catalogue_.Text(IDS_MSG_IMAGE_LARGER_THAN_CD);

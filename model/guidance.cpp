@@ -30,10 +30,11 @@ constexpr std::array<TopicIds, 10> Topics = {{
 
 // Indexed by GuidanceMessage.
 constexpr std::array<int, 15> MessageIds = {
-    IDS_MSG_WELCOME,       IDS_MSG_BASE_FOLDER_CHOSEN, IDS_MSG_BASE_FOLDER_FAILED, IDS_MSG_FILE_OUTSIDE_BASE,
-    IDS_MSG_TARGET_CHOSEN, IDS_MSG_READY_TO_CREATE,    IDS_MSG_ICON_OUTSIDE_BASE,  IDS_MSG_ICON_CHOSEN,
-    IDS_MSG_WRITE_FAILED,  IDS_MSG_COPY_FAILED,        IDS_MSG_UNUSABLE_NAME,      IDS_MSG_IMAGE_WRITTEN,
-    IDS_MSG_IMAGE_INSIDE_BASE, IDS_MSG_IMAGE_FAILED,   IDS_MSG_IMAGE_CANCELLED,
+    IDS_MSG_WELCOME,           IDS_MSG_BASE_FOLDER_CHOSEN, IDS_MSG_BASE_FOLDER_FAILED,
+    IDS_MSG_FILE_OUTSIDE_BASE, IDS_MSG_TARGET_CHOSEN,      IDS_MSG_READY_TO_CREATE,
+    IDS_MSG_ICON_OUTSIDE_BASE, IDS_MSG_ICON_CHOSEN,        IDS_MSG_WRITE_FAILED,
+    IDS_MSG_COPY_FAILED,       IDS_MSG_UNUSABLE_NAME,      IDS_MSG_IMAGE_WRITTEN,
+    IDS_MSG_IMAGE_INSIDE_BASE, IDS_MSG_IMAGE_FAILED,       IDS_MSG_IMAGE_CANCELLED,
 };
 static_assert(MessageIds.size() == MsgImageCancelled + 1, "one string id per message");
 
@@ -67,7 +68,8 @@ std::string GuidanceCatalogue::MessageText(GuidanceMessage message, const std::s
     return Text(MessageIds[static_cast<std::size_t>(index)], insert, second);
 }
 
-std::string GuidanceCatalogue::Text(int stringId, const std::string& insert, const std::string& second) const {
+std::string GuidanceCatalogue::Text(int stringId, const std::string& insert,
+                                    const std::string& second) const {
     std::string text = texts_.Load(stringId);
     // Plain substitutions, each searched for after the last: a path may hold '%' and be of any length.
     std::size_t from = 0;

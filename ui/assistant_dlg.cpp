@@ -110,7 +110,8 @@ void CAssistantDlg::AddSystemMenuItems() {
     ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     if (!aboutText.empty()) ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT_COMMAND, aboutText.c_str());
     // Greyed until the model's Start decides.
-    ::AppendMenuA(systemMenu, MF_STRING | MF_GRAYED, IDM_MAKE_IMAGE_COMMAND, texts.Load(IDS_MAKE_IMAGE_MENU).c_str());
+    ::AppendMenuA(systemMenu, MF_STRING | MF_GRAYED, IDM_MAKE_IMAGE_COMMAND,
+                  texts.Load(IDS_MAKE_IMAGE_MENU).c_str());
 }
 
 void CAssistantDlg::FillLists() {

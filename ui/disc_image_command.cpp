@@ -44,7 +44,8 @@ std::string EntryPath(const std::string& baseFolder, const std::u16string& relat
 }
 
 // By the time it returns, an image that was not completed has been deleted.
-DiscImageResult WriteImage(HWND owner, const std::u16string& base, const std::u16string& image, ImageInput& input) {
+DiscImageResult WriteImage(HWND owner, const std::u16string& base, const std::u16string& image,
+                           ImageInput& input) {
     DiscImageResult result;
     ImageFileSink sink(image);
     if (!sink.Open()) {
@@ -74,7 +75,8 @@ std::u16string DefaultImageName(const std::u16string& baseFolder) {
 void MakeDiscImage(HWND owner, FormModel& form, Pickers& pickers, ImageInput& input) {
     const std::string& baseFolder = form.Settings().BaseFolder;
     const std::u16string base = WideFromAnsi(baseFolder);
-    const std::optional<std::u16string> image = pickers.ChooseImageFile(owner, ParentFolder(base), DefaultImageName(base));
+    const std::optional<std::u16string> image =
+        pickers.ChooseImageFile(owner, ParentFolder(base), DefaultImageName(base));
     if (!image) return;
     const std::string imageName = AnsiFromWide(*image);
     // It would hold itself, and grow as it is read.

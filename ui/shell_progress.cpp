@@ -9,16 +9,18 @@ namespace plivora {
 namespace {
 
 // The shell's progress dialog, spelt out: the SDK's library of ids would bring thousands.
-const CLSID ProgressDialogClass = {0xF8383852, 0xFCD3, 0x11D1, {0xA6, 0xB9, 0x00, 0x60, 0x97, 0xDF, 0x5B, 0xD4}};
-const IID ProgressDialogInterface = {0xEBBC7C04, 0x315E, 0x11D2, {0xB6, 0x2F, 0x00, 0x60, 0x97, 0xDF, 0x5B, 0xD4}};
+const CLSID ProgressDialogClass = {
+    0xF8383852, 0xFCD3, 0x11D1, {0xA6, 0xB9, 0x00, 0x60, 0x97, 0xDF, 0x5B, 0xD4}};
+const IID ProgressDialogInterface = {
+    0xEBBC7C04, 0x315E, 0x11D2, {0xB6, 0x2F, 0x00, 0x60, 0x97, 0xDF, 0x5B, 0xD4}};
 
 }  // namespace
 
 ShellProgress::ShellProgress(HWND owner, const std::u16string& title, const std::u16string& line)
     : owner_(owner), ownerWasEnabled_(::EnableWindow(owner, FALSE) == FALSE) {
     IProgressDialog* dialog = nullptr;
-    if (FAILED(lazy::CoCreateInstance(ProgressDialogClass, nullptr, CLSCTX_INPROC_SERVER, ProgressDialogInterface,
-                                      reinterpret_cast<void**>(&dialog))) ||
+    if (FAILED(lazy::CoCreateInstance(ProgressDialogClass, nullptr, CLSCTX_INPROC_SERVER,
+                                      ProgressDialogInterface, reinterpret_cast<void**>(&dialog))) ||
         !dialog)
         return;
     dialog_.Reset(dialog);

@@ -137,14 +137,15 @@ std::optional<FileChoice> Win32Pickers::ChooseSplash(HWND owner, const std::stri
 }
 
 std::optional<std::u16string> Win32Pickers::ChooseImageFile(HWND owner, const std::u16string& initialFolder,
-                                                          const std::u16string& defaultName) {
+                                                            const std::u16string& defaultName) {
     const StringTableTexts texts;
     const std::u16string title = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_TITLE));
     std::u16string filter = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_FILTER));
     filter += std::u16string(u"\0*.iso\0", 7);
     // Room for the longest path the wide calls take.
     std::vector<wchar_t> buffer(32768, L'\0');
-    std::copy_n(defaultName.begin(), std::min<std::size_t>(defaultName.size(), buffer.size() - 1), buffer.begin());
+    std::copy_n(defaultName.begin(), std::min<std::size_t>(defaultName.size(), buffer.size() - 1),
+                buffer.begin());
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -154,7 +155,8 @@ std::optional<std::u16string> Win32Pickers::ChooseImageFile(HWND owner, const st
     dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : WideChars(initialFolder);
     dialog.lpstrTitle = WideChars(title);
     dialog.lpstrDefExt = L"iso";
-    dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    dialog.Flags =
+        OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!lazy::GetSaveFileNameW(&dialog)) return std::nullopt;
     const std::u16string path(buffer.begin(), std::find(buffer.begin(), buffer.end(), L'\0'));
     if (path.size() < 3) return std::nullopt;

@@ -9,7 +9,9 @@ namespace plivora {
 // text in std::u16string (whose code is compiled in only as far as it is used) and hand
 // it to the wide calls as they spell it.
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "wide characters are UTF-16 code units");
-inline const wchar_t* WideChars(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+inline const wchar_t* WideChars(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
 inline wchar_t* WideChars(std::u16string& text) { return reinterpret_cast<wchar_t*>(text.data()); }
 
 // In the system's ANSI code page.

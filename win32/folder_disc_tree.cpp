@@ -33,7 +33,8 @@ std::int64_t UnixSecondsFromFileTime(const FILETIME& time) {
     constexpr std::int64_t ticksPerSecond = 10000000;
     constexpr std::int64_t unixEpochTicks = 116444736000000000;  // 1970-01-01 in 100 ns since 1601
     const std::int64_t ticks =
-        static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime) -
+        static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) |
+                                  time.dwLowDateTime) -
         unixEpochTicks;
     // Rounded down, so that a time before 1970 keeps its second.
     return ticks >= 0 ? ticks / ticksPerSecond : -((-ticks + ticksPerSecond - 1) / ticksPerSecond);

@@ -39,7 +39,8 @@ bool ImageFileSink::Write(const void* data, std::size_t size) {
 bool ImageFileSink::Commit() {
     // The last bytes may fail only at the close.
     const bool closed = file_ && ::CloseHandle(file_.Release());
-    if (!closed || !::MoveFileExW(WideChars(partial_), WideChars(path_), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!closed || !::MoveFileExW(WideChars(partial_), WideChars(path_),
+                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         Discard();
         return false;
     }

@@ -35,8 +35,9 @@ void RemoveTreeW(const std::wstring& folder) {
 
 void RemoveTree(const std::string& folder) {
     std::wstring wide(folder.size() + 1, L'\0');
-    wide.resize(static_cast<std::size_t>(
-        std::max(MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1, 0)));
+    wide.resize(static_cast<std::size_t>(std::max(
+        MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, wide.data(), static_cast<int>(wide.size())) - 1,
+        0)));
     RemoveTreeW(wide);
 }
 

@@ -44,7 +44,8 @@ TEST(InsideBaseTest, ImageInsideIgnoresCaseAndKeepsSiblingsOutside) {
         {"C:\\Work", "C:\\Work\\CD_Temp", false},
         {"C:\\x.iso", "", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(IsInsideBaseIgnoringCase(c.path, c.base), c.inside) << c.path << " in " << c.base;
+    for (const auto& c : cases)
+        EXPECT_EQ(IsInsideBaseIgnoringCase(c.path, c.base), c.inside) << c.path << " in " << c.base;
 }
 
 TEST(MakeBaseRelativeTest, CutsTheFolderAndLeadingSeparators) {

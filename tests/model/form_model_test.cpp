@@ -511,8 +511,9 @@ TEST_F(FormModelTest, ImageOutcomesAreToldOnThePanel) {
         return r;
     };
     const std::string ready = "Your CD-ROM image C:\\Work\\CD_Temp.iso (";
-    const std::string burn = " MB) is ready. On Windows 8 or later double-click it to open it as a CD-ROM drive and "
-                             "try your disc; right-click it and choose 'Burn disc image' to burn it.";
+    const std::string burn =
+        " MB) is ready. On Windows 8 or later double-click it to open it as a CD-ROM drive and "
+        "try your disc; right-click it and choose 'Burn disc image' to burn it.";
     const std::string failed = "The CD-ROM image could not be written: ";
     const struct {
         DiscImageResult Result;

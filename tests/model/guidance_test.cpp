@@ -226,9 +226,10 @@ TEST_F(GuidanceTest, CopyFailureNamesTheProgramFolderLiterally) {
 }
 
 TEST_F(GuidanceTest, WrittenImageNamesItsFileAndSizeInOrder) {
-    EXPECT_EQ(catalogue_.MessageText(MsgImageWritten, "C:\\%s 100%.iso", "12"),
-              "Your CD-ROM image C:\\%s 100%.iso (12 MB) is ready. On Windows 8 or later double-click it to open "
-              "it as a CD-ROM drive and try your disc; right-click it and choose 'Burn disc image' to burn it.");
+    EXPECT_EQ(
+        catalogue_.MessageText(MsgImageWritten, "C:\\%s 100%.iso", "12"),
+        "Your CD-ROM image C:\\%s 100%.iso (12 MB) is ready. On Windows 8 or later double-click it to open "
+        "it as a CD-ROM drive and try your disc; right-click it and choose 'Burn disc image' to burn it.");
 }
 
 TEST_F(GuidanceTest, UnknownStringIdLoadsEmpty) {

@@ -90,14 +90,17 @@ TEST_F(DiscImageFormTest, ImageInsideTheBaseFolderIsRefusedInWords) {
     pickers_.ImageFile = Wide(inside);
     MakeImage(form);
     EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgImageInsideBase));
-    EXPECT_EQ(fakes::FolderEntries(base_.Path()), (std::vector<std::string>{"Plivora.exe", "autorun.inf", "index.html"}));
+    EXPECT_EQ(fakes::FolderEntries(base_.Path()),
+              (std::vector<std::string>{"Plivora.exe", "autorun.inf", "index.html"}));
 }
 
 // A base folder of one large file that reads a few blocks, then waits until the person
 // has pressed Cancel.
 class SlowInput : public ImageInput {
 public:
-    std::unique_ptr<DiscTree> Open(const std::u16string&) override { return std::make_unique<Tree>(Cancelled.Get()); }
+    std::unique_ptr<DiscTree> Open(const std::u16string&) override {
+        return std::make_unique<Tree>(Cancelled.Get());
+    }
     UniqueKernelHandle Cancelled{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
 
 private:

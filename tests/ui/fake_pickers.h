@@ -23,7 +23,8 @@ public:
         return Answer(Secondary, initial);
     }
     std::optional<FileChoice> ChooseSplash(HWND, const std::string& initial) override { return Answer(Splash, initial); }
-    std::optional<std::u16string> ChooseImageFile(HWND, const std::u16string&, const std::u16string&) override {
+    std::optional<std::u16string> ChooseImageFile(HWND, const std::u16string&,
+                                                  const std::u16string&) override {
         ++Calls;
         return ImageFile;
     }

@@ -1,5 +1,5 @@
-// The target picker through the platform's own open-file dialog: another thread finds
-// the dialog by its title, fills its name box and confirms, as a user would.
+// The pickers through the platform's own file dialogs: another thread finds the dialog
+// by its title, fills its name box and confirms, as a user would.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,11 +12,11 @@
 
 #include "control_ids.h"
 #include "form_test_support.h"
-#include "resource_ids.h"
-#include "wnd.h"
 #include "guidance.h"
+#include "resource_ids.h"
 #include "win32_pickers.h"
 #include "win32_test_support.h"
+#include "wnd.h"
 
 namespace plivora {
 namespace {
@@ -35,7 +35,8 @@ public:
                             const char* title = TargetDialogTitle)
         : thread_([this, fill, title] {
               HWND dialog = nullptr;
-              fakes::WaitFor([&] { return (dialog = ::FindWindowA("#32770", title)) != nullptr && NameBox(dialog); });
+              fakes::WaitFor(
+                  [&] { return (dialog = ::FindWindowA("#32770", title)) != nullptr && NameBox(dialog); });
               if (!dialog) return;
               found_ = true;
               fill(dialog, NameBox(dialog));
@@ -70,7 +71,7 @@ public:
         return real_.ChooseSplash(owner, initial);
     }
     std::optional<std::u16string> ChooseImageFile(HWND owner, const std::u16string& folder,
-                                                const std::u16string& name) override {
+                                                  const std::u16string& name) override {
         return real_.ChooseImageFile(owner, folder, name);
     }
 
@@ -144,7 +145,8 @@ TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
     ASSERT_TRUE(fakes::WriteBytes(source + "\\docs\\A rather long manual name.txt", manual));
     ASSERT_TRUE(fakes::WriteBytes(source + "\\docs\\zero", ""));
     // A Cyrillic name: only the wide calls can read it.
-    const std::wstring cyrillic = std::wstring(source.begin(), source.end()) + L"\\\x041f\x0440\x0438\x0432\x0435\x0442.txt";
+    const std::wstring cyrillic =
+        std::wstring(source.begin(), source.end()) + L"\\\x041f\x0440\x0438\x0432\x0435\x0442.txt";
     std::FILE* file = ::_wfopen(cyrillic.c_str(), L"wb");
     ASSERT_NE(file, nullptr);
     std::fputs("hello", file);

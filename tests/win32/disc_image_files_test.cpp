@@ -17,9 +17,14 @@ TEST(FileTimeTest, UnixSecondsCountFrom1970AndRoundDown) {
     const struct {
         std::int64_t ticks;
         std::int64_t seconds;
-    } cases[] = {{epoch, 0},           {epoch + second, 1},         {epoch + second - 1, 0},
-                 {epoch - 1, -1},      {epoch - second, -1},        {epoch - second - 1, -2},
-                 {0, -11644473600},    {epoch + 1262347384 * second, 1262347384}};
+    } cases[] = {{epoch, 0},
+                 {epoch + second, 1},
+                 {epoch + second - 1, 0},
+                 {epoch - 1, -1},
+                 {epoch - second, -1},
+                 {epoch - second - 1, -2},
+                 {0, -11644473600},
+                 {epoch + 1262347384 * second, 1262347384}};
     for (const auto& c : cases) EXPECT_EQ(UnixSecondsFromFileTime(FileTimeOf(c.ticks)), c.seconds) << c.ticks;
 }
 
