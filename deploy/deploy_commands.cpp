@@ -28,6 +28,8 @@ void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, i
         !settings.BaseFolder.empty() &&
         platform.WriteTextFile(InfFilePath(settings.BaseFolder), InfFileText(openEntry, iconEntry));
     if (!written) {
+        // What the folder holds now may not match the form: no image of it.
+        form.LauncherCopied(false);
         platform.ShowArrowCursor();
         ShowFailure(form, MsgWriteFailed);
         return;
@@ -51,6 +53,7 @@ void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, i
     platform.RemoveClassesRootValue(LaunchArguments(openEntry), LauncherStateValue);
 
     platform.ShowArrowCursor();
+    form.LauncherCopied(deployed);
     form.SetEnabled(TestButton, true);
 }
 

@@ -1,5 +1,6 @@
 #include "base_paths.h"
 
+#include <cctype>
 #include <cstdlib>
 
 #include "ansi_text.h"
@@ -8,6 +9,22 @@ namespace plivora {
 
 bool IsInsideBase(const std::string& path, const std::string& baseFolder) {
     if (baseFolder.empty() || path.compare(0, baseFolder.size(), baseFolder) != 0) return false;
+    return path.size() == baseFolder.size() || EndsWithSeparator(baseFolder) ||
+           IsSeparator(path[baseFolder.size()]);
+}
+
+bool IsInsideBaseIgnoringCase(const std::string& path, const std::string& baseFolder) {
+    auto fold = [](char c) { return IsSeparator(c) ? '\\' : std::toupper(static_cast<unsigned char>(c)); };
+    if (baseFolder.empty() || path.size() < baseFolder.size()) return false;
+    std::mblen(nullptr, 0);
+    for (std::size_t at = 0; at < baseFolder.size();) {
+        // Only single-byte characters have a case; a double-byte one must match exactly.
+        const std::size_t length = CharLengthAt(baseFolder, at);
+        if (length == 1 ? fold(path[at]) != fold(baseFolder[at])
+                        : path.compare(at, length, baseFolder, at, length) != 0)
+            return false;
+        at += length;
+    }
     return path.size() == baseFolder.size() || EndsWithSeparator(baseFolder) ||
            IsSeparator(path[baseFolder.size()]);
 }

@@ -13,6 +13,11 @@ namespace plivora {
 // sibling folder that merely starts with the same name is outside.
 bool IsInsideBase(const std::string& path, const std::string& baseFolder);
 
+// The same test for a file about to be written, such as a disc image: letters compared
+// without regard to case (by the current locale's single-byte rules), either separator
+// matching either, as the file system itself would find the folder.
+bool IsInsideBaseIgnoringCase(const std::string& path, const std::string& baseFolder);
+
 // The part of path after baseFolder, without leading separators.
 // The caller has found IsInsideBase true.
 std::string MakeBaseRelative(const std::string& path, const std::string& baseFolder);

@@ -50,6 +50,10 @@
 #define IDC_ORDER_LIST           1039
 #define IDC_PROMPT_LIST          1040
 
+/* The system menu's Make Disc Image item: enabled and greyed by the form's rules like a
+   control, so its command id doubles as its role. Outside the About item's 0x0010-0x001F. */
+#define IDM_MAKE_IMAGE_COMMAND   0x0020
+
 #if defined(__cplusplus) && !defined(RC_INVOKED)
 namespace plivora {
 
@@ -85,6 +89,7 @@ enum ControlRole : int {
     TestButton = IDC_TEST_BUTTON,
     ExitButton = IDC_EXIT_BUTTON,
     GuidanceLabel = IDC_GUIDANCE_LABEL,
+    MakeImageItem = IDM_MAKE_IMAGE_COMMAND,
 };
 
 }  // namespace plivora

@@ -1,6 +1,8 @@
 #include "form_model.h"
 
 #include "base_paths.h"
+#include "guidance_strings.h"
+#include "image_messages.h"
 
 namespace plivora {
 
@@ -45,6 +47,7 @@ void FormModel::SetFolders(const std::string& startDirectory, const std::string&
 // --- Events ---
 
 void FormModel::Start() {
+    SetEnabled(MakeImageItem, false);
     SetGroupEnabled({Program1Caption, Program1Box, Program2Caption, Program2Box}, false);
     ApplyStage(FormStage::StageNoTarget);
     guidanceText_ = catalogue_.MessageText(MsgWelcome);
@@ -217,9 +220,9 @@ void FormModel::ApplyStage(FormStage stage) {
     SetEnabled(CreateButton, !settings_.TargetFiles.empty());
 }
 
-void FormModel::ShowMessage(GuidanceMessage message, const std::string& insert) {
+void FormModel::ShowMessage(GuidanceMessage message, const std::string& insert, const std::string& second) {
     guidanceTitle_ = DefaultTitle;
-    guidanceText_ = catalogue_.MessageText(message, insert);
+    guidanceText_ = catalogue_.MessageText(message, insert, second);
     shownMessage_ = message;
 }
 
@@ -238,6 +241,10 @@ void FormModel::RepaintBand() { view_.RepaintBand(); }
 void FormModel::SetEnabled(int controlId, bool enabled) {
     enabled_[controlId] = enabled;
     view_.ControlEnabled(controlId, enabled);
+    if (controlId != TestButton) return;
+    // A change that disables Test may leave the folder unlike the form until the next Create.
+    if (!enabled) launcherCopied_ = false;
+    FollowTestWithImageItem();
 }
 
 void FormModel::SetEntries(const std::string& openEntry, const std::string& iconEntry) {
@@ -252,7 +259,37 @@ void FormModel::ClearCreateFailure() {
     RepaintBand();
 }
 
+void FormModel::LauncherCopied(bool copied) {
+    launcherCopied_ = copied;
+    FollowTestWithImageItem();
+}
+
+void FormModel::ImageInsideBase() {
+    ShowMessage(MsgImageInsideBase);
+    RefreshControls();
+    RepaintBand();
+}
+
+void FormModel::ImageFinished(const DiscImageResult& result, const std::string& image,
+                              const std::string& entry) {
+    if (result.Ok()) {
+        ShowMessage(MsgImageWritten, image, MegabytesText(result.bytes));
+        if (result.LargerThanCd()) guidanceText_ += " " + catalogue_.Text(IDS_MSG_IMAGE_LARGER_THAN_CD);
+    } else if (result.error == DiscImageError::kCancelled) {
+        ShowMessage(MsgImageCancelled);
+    } else {
+        ShowMessage(MsgImageFailed, ImageFailureReason(catalogue_, result.error, image, entry));
+    }
+    RefreshControls();
+    RepaintBand();
+}
+
 // --- Helpers ---
+
+void FormModel::FollowTestWithImageItem() {
+    const bool usable = IsEnabled(TestButton) && launcherCopied_;
+    if (usable != IsEnabled(MakeImageItem)) SetEnabled(MakeImageItem, usable);
+}
 
 GuidanceMessage FormModel::TargetStageMessage() const {
     return settings_.IconFile.empty() ? MsgTargetChosen : MsgReadyToCreate;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "control_ids.h"
+#include "disc_image_writer.h"
 #include "guidance.h"
 #include "project_settings.h"
 
@@ -81,7 +82,7 @@ public:
 
     // --- Operations the commands (Create, Test) use ---
     void ApplyStage(FormStage stage);
-    void ShowMessage(GuidanceMessage message, const std::string& insert = {});
+    void ShowMessage(GuidanceMessage message, const std::string& insert = {}, const std::string& second = {});
     void RefreshControls();
     void ReadControls();
     void RepaintBand();
@@ -90,6 +91,15 @@ public:
     // After a Create that wrote and deployed everything: a failure it left on the
     // panel from an earlier Create gives way to the stage's own message.
     void ClearCreateFailure();
+    // Whether Create copied the launcher into the base folder. Make Disc Image is usable
+    // only while Test is, after such a Create: only then does the folder match the form.
+    void LauncherCopied(bool copied);
+
+    // --- Make Disc Image's outcomes ---
+    void ImageInsideBase();
+    // image: the image's path; entry: the full path of the file or folder result.path
+    // names (the base folder when it names none).
+    void ImageFinished(const DiscImageResult& result, const std::string& image, const std::string& entry);
 
 private:
     class ExchangeScope;
@@ -106,6 +116,8 @@ private:
     void ClearTargetAndIcon();
     void ForceToggle();
     void DisableTestAndRead();
+    // Enables or greys the Make Disc Image item as Test and the last Create decide.
+    void FollowTestWithImageItem();
     // P and L: a file for a switch, which an outside choice unticks.
     void SwitchFileChosen(const std::string& path, std::string& file, int& useFlag,
                           std::initializer_list<int> group);
@@ -127,6 +139,7 @@ private:
     IconPicture picture_ = IconPicture::CdIcon;
     std::string pictureFile_;
     std::map<int, bool> enabled_;
+    bool launcherCopied_ = false;
 };
 
 }  // namespace plivora

@@ -29,12 +29,14 @@ constexpr std::array<TopicIds, 10> Topics = {{
 }};
 
 // Indexed by GuidanceMessage.
-constexpr std::array<int, 11> MessageIds = {
-    IDS_MSG_WELCOME,       IDS_MSG_BASE_FOLDER_CHOSEN, IDS_MSG_BASE_FOLDER_FAILED, IDS_MSG_FILE_OUTSIDE_BASE,
-    IDS_MSG_TARGET_CHOSEN, IDS_MSG_READY_TO_CREATE,    IDS_MSG_ICON_OUTSIDE_BASE,  IDS_MSG_ICON_CHOSEN,
-    IDS_MSG_WRITE_FAILED,  IDS_MSG_COPY_FAILED,        IDS_MSG_UNUSABLE_NAME,
+constexpr std::array<int, 15> MessageIds = {
+    IDS_MSG_WELCOME,           IDS_MSG_BASE_FOLDER_CHOSEN, IDS_MSG_BASE_FOLDER_FAILED,
+    IDS_MSG_FILE_OUTSIDE_BASE, IDS_MSG_TARGET_CHOSEN,      IDS_MSG_READY_TO_CREATE,
+    IDS_MSG_ICON_OUTSIDE_BASE, IDS_MSG_ICON_CHOSEN,        IDS_MSG_WRITE_FAILED,
+    IDS_MSG_COPY_FAILED,       IDS_MSG_UNUSABLE_NAME,      IDS_MSG_IMAGE_WRITTEN,
+    IDS_MSG_IMAGE_INSIDE_BASE, IDS_MSG_IMAGE_FAILED,       IDS_MSG_IMAGE_CANCELLED,
 };
-static_assert(MessageIds.size() == MsgUnusableName + 1, "one string id per message");
+static_assert(MessageIds.size() == MsgImageCancelled + 1, "one string id per message");
 
 }  // namespace
 
@@ -59,14 +61,23 @@ std::optional<HelpTopic> GuidanceCatalogue::TopicFor(int helpButtonId) const {
     return std::nullopt;
 }
 
-std::string GuidanceCatalogue::MessageText(GuidanceMessage message, const std::string& insert) const {
+std::string GuidanceCatalogue::MessageText(GuidanceMessage message, const std::string& insert,
+                                           const std::string& second) const {
     const int index = static_cast<int>(message);
     if (index < 0 || index >= static_cast<int>(MessageIds.size())) return {};
-    std::string text = texts_.Load(MessageIds[static_cast<std::size_t>(index)]);
-    if (message == MsgCopyFailed) {
-        // A plain substitution: the folder may hold '%' and be of any length.
-        const std::size_t at = text.find("%s");
-        if (at != std::string::npos) text.replace(at, 2, insert);
+    return Text(MessageIds[static_cast<std::size_t>(index)], insert, second);
+}
+
+std::string GuidanceCatalogue::Text(int stringId, const std::string& insert,
+                                    const std::string& second) const {
+    std::string text = texts_.Load(stringId);
+    // Plain substitutions, each searched for after the last: a path may hold '%' and be of any length.
+    std::size_t from = 0;
+    for (const std::string* value : {&insert, &second}) {
+        const std::size_t at = text.find("%s", from);
+        if (at == std::string::npos) break;
+        text.replace(at, 2, *value);
+        from = at + value->size();
     }
     return text;
 }

@@ -19,6 +19,11 @@ enum GuidanceMessage {
     MsgCopyFailed,
     // A picked name the ANSI code page cannot hold, so it names nothing that exists.
     MsgUnusableName,
+    // Make Disc Image's outcomes.
+    MsgImageWritten,
+    MsgImageInsideBase,
+    MsgImageFailed,
+    MsgImageCancelled,
 };
 
 struct HelpTopic {
@@ -47,8 +52,13 @@ public:
     // The topic of a help button; none for any other id.
     std::optional<HelpTopic> TopicFor(int helpButtonId) const;
 
-    // insert replaces the %s of MsgCopyFailed, taken literally; other messages ignore it.
-    std::string MessageText(GuidanceMessage message, const std::string& insert = {}) const;
+    // insert and second replace the message's first and second %s, taken literally;
+    // messages without a %s ignore them.
+    std::string MessageText(GuidanceMessage message, const std::string& insert = {},
+                            const std::string& second = {}) const;
+
+    // A text of the string table by id, with its %s replaced as MessageText does.
+    std::string Text(int stringId, const std::string& insert = {}, const std::string& second = {}) const;
 
 private:
     const TextSource& texts_;

@@ -1,7 +1,7 @@
-/* Every text of the guidance panel and the About menu item, once, for both the
-   resource compiler's string table and the C++ catalogue. Each text is a single
-   string literal (the resource compiler joins no adjacent literals); paragraphs are
-   separated by one empty line. */
+/* Every text of the guidance panel, the system menu's items and the image's Save As
+   dialog, once, for both the resource compiler's string table and the C++ catalogue.
+   Each text is a single string literal (the resource compiler joins no adjacent
+   literals); paragraphs are separated by one empty line. */
 #ifndef PLIVORA_GUIDANCE_STRINGS_H
 #define PLIVORA_GUIDANCE_STRINGS_H
 
@@ -10,6 +10,9 @@
 
 /* String ids. */
 #define IDS_ABOUT_MENU 101
+#define IDS_MAKE_IMAGE_MENU 102
+#define IDS_IMAGE_DIALOG_TITLE 103
+#define IDS_IMAGE_DIALOG_FILTER 104
 
 #define IDS_TOPIC_TITLE_BASE_FOLDER 1100
 #define IDS_TOPIC_TITLE_TARGET 1101
@@ -44,8 +47,25 @@
 #define IDS_MSG_WRITE_FAILED 1308
 #define IDS_MSG_COPY_FAILED 1309
 #define IDS_MSG_UNUSABLE_NAME 1310
+#define IDS_MSG_IMAGE_WRITTEN 1311
+#define IDS_MSG_IMAGE_INSIDE_BASE 1312
+#define IDS_MSG_IMAGE_FAILED 1313
+#define IDS_MSG_IMAGE_CANCELLED 1314
+#define IDS_MSG_IMAGE_LARGER_THAN_CD 1315
+
+#define IDS_IMAGE_REASON_NAME_TOO_LONG 1400
+#define IDS_IMAGE_REASON_FILE_TOO_LARGE 1401
+#define IDS_IMAGE_REASON_TOO_MANY_FOLDERS 1402
+#define IDS_IMAGE_REASON_IMAGE_TOO_LARGE 1403
+#define IDS_IMAGE_REASON_READ_FAILED 1404
+#define IDS_IMAGE_REASON_FILE_CHANGED 1405
+#define IDS_IMAGE_REASON_WRITE_FAILED 1406
 
 #define TXT_ABOUT_MENU "&About Plivora_Assistant..."
+#define TXT_MAKE_IMAGE_MENU "Make Disc &Image..."
+#define TXT_IMAGE_DIALOG_TITLE "Save your CD-ROM Image"
+/* The Save As filter's description; the dialog pairs it with the pattern *.iso. */
+#define TXT_IMAGE_DIALOG_FILTER "Disc Images (*.iso)"
 
 /* Help topic titles, painted in the guidance band. */
 #define TXT_TOPIC_TITLE_BASE_FOLDER "CD-ROM Base Folder"
@@ -83,12 +103,29 @@
 #define TXT_MSG_WRITE_FAILED "An error occurred while writing out the autorun.inf file. Please check your directory settings and try again."
 #define TXT_MSG_COPY_FAILED "An error occured while trying to copy Plivora.exe to the CD-ROM Base Directory. Please check that Plivora.exe exists in %s."
 #define TXT_MSG_UNUSABLE_NAME "The name of the file or folder you selected uses letters that cannot be written into the autorun.inf file on this computer. Please rename it using the letters of your system's own alphabet, then select it again."
+#define TXT_MSG_IMAGE_WRITTEN "Your CD-ROM image %s (%s MB) is ready. On Windows 8 or later double-click it to open it as a CD-ROM drive and try your disc; right-click it and choose 'Burn disc image' to burn it."
+#define TXT_MSG_IMAGE_INSIDE_BASE "Please save the CD-ROM image outside your CD-ROM Base Folder, or it would contain itself."
+#define TXT_MSG_IMAGE_FAILED "The CD-ROM image could not be written: %s. Nothing was left behind."
+#define TXT_MSG_IMAGE_CANCELLED "The CD-ROM image was not written."
+#define TXT_MSG_IMAGE_LARGER_THAN_CD "It is larger than a CD-ROM (700 MB); burn it to a DVD."
+
+/* Why an image failed, each naming with %s the file or folder it is about. */
+#define TXT_IMAGE_REASON_NAME_TOO_LONG "the name of '%s' is longer than 103 letters"
+#define TXT_IMAGE_REASON_FILE_TOO_LARGE "'%s' is 4 GB or larger"
+#define TXT_IMAGE_REASON_TOO_MANY_FOLDERS "'%s' holds more than 65,535 folders"
+#define TXT_IMAGE_REASON_IMAGE_TOO_LARGE "'%s' would be larger than a disc image can be"
+#define TXT_IMAGE_REASON_READ_FAILED "'%s' could not be read"
+#define TXT_IMAGE_REASON_FILE_CHANGED "'%s' changed while it was being read"
+#define TXT_IMAGE_REASON_WRITE_FAILED "'%s' could not be saved; the disk may be full or the folder read-only"
 
 /* Every (id, text) pair, for a string table or a lookup:
    #define ENTRY(id, text) id, text
    STRINGTABLE BEGIN PLIVORA_GUIDANCE_STRINGS(ENTRY) END */
 #define PLIVORA_GUIDANCE_STRINGS(X) \
     X(IDS_ABOUT_MENU, TXT_ABOUT_MENU) \
+    X(IDS_MAKE_IMAGE_MENU, TXT_MAKE_IMAGE_MENU) \
+    X(IDS_IMAGE_DIALOG_TITLE, TXT_IMAGE_DIALOG_TITLE) \
+    X(IDS_IMAGE_DIALOG_FILTER, TXT_IMAGE_DIALOG_FILTER) \
     X(IDS_TOPIC_TITLE_BASE_FOLDER, TXT_TOPIC_TITLE_BASE_FOLDER) \
     X(IDS_TOPIC_TITLE_TARGET, TXT_TOPIC_TITLE_TARGET) \
     X(IDS_TOPIC_TITLE_ICON, TXT_TOPIC_TITLE_ICON) \
@@ -119,7 +156,19 @@
     X(IDS_MSG_ICON_CHOSEN, TXT_MSG_ICON_CHOSEN) \
     X(IDS_MSG_WRITE_FAILED, TXT_MSG_WRITE_FAILED) \
     X(IDS_MSG_COPY_FAILED, TXT_MSG_COPY_FAILED) \
-    X(IDS_MSG_UNUSABLE_NAME, TXT_MSG_UNUSABLE_NAME)
+    X(IDS_MSG_UNUSABLE_NAME, TXT_MSG_UNUSABLE_NAME) \
+    X(IDS_MSG_IMAGE_WRITTEN, TXT_MSG_IMAGE_WRITTEN) \
+    X(IDS_MSG_IMAGE_INSIDE_BASE, TXT_MSG_IMAGE_INSIDE_BASE) \
+    X(IDS_MSG_IMAGE_FAILED, TXT_MSG_IMAGE_FAILED) \
+    X(IDS_MSG_IMAGE_CANCELLED, TXT_MSG_IMAGE_CANCELLED) \
+    X(IDS_MSG_IMAGE_LARGER_THAN_CD, TXT_MSG_IMAGE_LARGER_THAN_CD) \
+    X(IDS_IMAGE_REASON_NAME_TOO_LONG, TXT_IMAGE_REASON_NAME_TOO_LONG) \
+    X(IDS_IMAGE_REASON_FILE_TOO_LARGE, TXT_IMAGE_REASON_FILE_TOO_LARGE) \
+    X(IDS_IMAGE_REASON_TOO_MANY_FOLDERS, TXT_IMAGE_REASON_TOO_MANY_FOLDERS) \
+    X(IDS_IMAGE_REASON_IMAGE_TOO_LARGE, TXT_IMAGE_REASON_IMAGE_TOO_LARGE) \
+    X(IDS_IMAGE_REASON_READ_FAILED, TXT_IMAGE_REASON_READ_FAILED) \
+    X(IDS_IMAGE_REASON_FILE_CHANGED, TXT_IMAGE_REASON_FILE_CHANGED) \
+    X(IDS_IMAGE_REASON_WRITE_FAILED, TXT_IMAGE_REASON_WRITE_FAILED)
 
 /* clang-format on */
 

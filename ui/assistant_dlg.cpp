@@ -20,7 +20,7 @@ using framework::OnWindowMessage;
 
 namespace {
 
-constexpr UINT AboutMask = 0xFFF0;
+constexpr UINT SystemCommandMask = 0xFFF0;
 const int HelpButtonIds[10] = {IDC_HELP_BASE_FOLDER, IDC_HELP_TARGET, IDC_HELP_ICON,  IDC_HELP_VERBOSE,
                                IDC_HELP_NO_REGISTRY, IDC_HELP_HIDE,   IDC_HELP_FORCE, IDC_HELP_SECONDARY,
                                IDC_HELP_SPLASH,      IDC_HELP_SECONDARY_PARAMS};
@@ -83,7 +83,7 @@ BOOL CAssistantDlg::OnInitDialog() {
     // their values, inside its own exchange.
     framework::CDialog::OnInitDialog();
 
-    AddAboutItem();
+    AddSystemMenuItems();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(applicationIcon_));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(applicationIcon_));
     FillLists();
@@ -102,12 +102,16 @@ BOOL CAssistantDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CAssistantDlg::AddAboutItem() {
-    const std::string aboutText = StringTableTexts().Load(IDS_ABOUT_MENU);
+void CAssistantDlg::AddSystemMenuItems() {
+    const StringTableTexts texts;
+    const std::string aboutText = texts.Load(IDS_ABOUT_MENU);
     HMENU systemMenu = ::GetSystemMenu(hwnd_, FALSE);
-    if (aboutText.empty() || !systemMenu) return;
+    if (!systemMenu) return;
     ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT_COMMAND, aboutText.c_str());
+    if (!aboutText.empty()) ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT_COMMAND, aboutText.c_str());
+    // Greyed until the model's Start decides.
+    ::AppendMenuA(systemMenu, MF_STRING | MF_GRAYED, IDM_MAKE_IMAGE_COMMAND,
+                  texts.Load(IDS_MAKE_IMAGE_MENU).c_str());
 }
 
 void CAssistantDlg::FillLists() {
@@ -180,6 +184,11 @@ void CAssistantDlg::Exchange(ProjectSettings& settings, std::string& guidanceTex
 void CAssistantDlg::RepaintBand() { ::InvalidateRect(hwnd_, &bandRect_, TRUE); }
 
 void CAssistantDlg::ControlEnabled(int controlId, bool enabled) {
+    if (controlId == MakeImageItem) {
+        ::EnableMenuItem(::GetSystemMenu(hwnd_, FALSE), IDM_MAKE_IMAGE_COMMAND,
+                         MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        return;
+    }
     ::EnableWindow(GetDlgItem(controlId), enabled ? TRUE : FALSE);
 }
 
@@ -238,7 +247,18 @@ bool CAssistantDlg::HandleMessage(Message& message) {
 }
 
 void CAssistantDlg::OnSysCommand(Message& m) {
-    if ((m.wParam & AboutMask) != IDM_ABOUT_COMMAND) {
+    if ((m.wParam & SystemCommandMask) == IDM_MAKE_IMAGE_COMMAND) {
+        // A greyed item can still be sent; it counts only while the model allows it.
+        if (imaging_ || !model_.IsEnabled(MakeImageItem)) return;
+        imaging_ = true;
+        struct Done {
+            bool& flag;
+            ~Done() { flag = false; }
+        } done{imaging_};
+        MakeDiscImage(hwnd_, model_, pickers_, *imageInput_);
+        return;
+    }
+    if ((m.wParam & SystemCommandMask) != IDM_ABOUT_COMMAND) {
         m.passOn = true;
         return;
     }
@@ -294,6 +314,8 @@ void CAssistantDlg::OnTest(Message&) {
 }
 
 void CAssistantDlg::OnClose(Message&) {
+    // Closing waits for an image being written; its own Cancel stops it.
+    if (imaging_) return;
     ::SetCurrentDirectoryA(model_.StartDirectory().c_str());
     model_.ReadControls();
     EndDialog(IDOK);

@@ -4,6 +4,7 @@
 
 #include "controls.h"
 #include "dialog.h"
+#include "disc_image_command.h"
 #include "etched_label.h"
 #include "form_model.h"
 #include "hover_button.h"
@@ -18,6 +19,8 @@ public:
 
     const FormModel& Model() const { return model_; }
     const RECT& BandRect() const { return bandRect_; }
+    // What Make Disc Image reads in place of the base folder.
+    void UseImageInput(ImageInput& input) { imageInput_ = &input; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -37,7 +40,7 @@ private:
 
     // The fields' one exchange with the controls; outside it only the controls are attached.
     void Exchange(ProjectSettings& settings, std::string& guidanceText, bool save);
-    void AddAboutItem();
+    void AddSystemMenuItems();
     void FillLists();
     void ComputeBandRect();
     void PaintBand(HDC dc) const;
@@ -66,6 +69,10 @@ private:
     static const framework::MessageEntry<CAssistantDlg> MessageMap[];
 
     Pickers& pickers_;
+    FolderImageInput folderImageInput_;
+    ImageInput* imageInput_ = &folderImageInput_;
+    // True while an image is written: the form waits for it.
+    bool imaging_ = false;
     GuidanceCatalogue catalogue_;
     FormModel model_;
 

@@ -28,6 +28,10 @@ public:
     virtual std::optional<FileChoice> ChooseIcon(HWND owner, const std::string& initialFolder) = 0;
     virtual std::optional<FileChoice> ChooseSecondaryProgram(HWND owner, const std::string& initialFolder) = 0;
     virtual std::optional<FileChoice> ChooseSplash(HWND owner, const std::string& initialFolder) = 0;
+    // Where to save the disc image: a full path, wide so that any name the user types
+    // is kept; the dialog has asked before it lets an existing file be chosen.
+    virtual std::optional<std::u16string> ChooseImageFile(HWND owner, const std::u16string& initialFolder,
+                                                          const std::u16string& defaultName) = 0;
 };
 
 }  // namespace plivora

@@ -2,12 +2,16 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "ansi_text.h"
+#include "ansi_wide.h"
 #include "base_paths.h"
 #include "com.h"
+#include "guidance_strings.h"
 #include "lazy_imports.h"
+#include "string_table_texts.h"
 
 namespace plivora {
 
@@ -130,6 +134,33 @@ std::optional<FileChoice> Win32Pickers::ChooseSplash(HWND owner, const std::stri
                              {"Select a Windows Bitmap for your Splash Screen",
                               "Windows Bitmap or AVI (*.bmp; *.avi)|*.bmp; *.avi||", nullptr, OpenFlags,
                               SingleFileBufferSize});
+}
+
+std::optional<std::u16string> Win32Pickers::ChooseImageFile(HWND owner, const std::u16string& initialFolder,
+                                                            const std::u16string& defaultName) {
+    const StringTableTexts texts;
+    const std::u16string title = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_TITLE));
+    std::u16string filter = WideFromAnsi(texts.Load(IDS_IMAGE_DIALOG_FILTER));
+    filter += std::u16string(u"\0*.iso\0", 7);
+    // Room for the longest path the wide calls take.
+    std::vector<wchar_t> buffer(32768, L'\0');
+    std::copy_n(defaultName.begin(), std::min<std::size_t>(defaultName.size(), buffer.size() - 1),
+                buffer.begin());
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = WideChars(filter);
+    dialog.lpstrFile = buffer.data();
+    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+    dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : WideChars(initialFolder);
+    dialog.lpstrTitle = WideChars(title);
+    dialog.lpstrDefExt = L"iso";
+    dialog.Flags =
+        OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!lazy::GetSaveFileNameW(&dialog)) return std::nullopt;
+    const std::u16string path(buffer.begin(), std::find(buffer.begin(), buffer.end(), L'\0'));
+    if (path.size() < 3) return std::nullopt;
+    return path;
 }
 
 }  // namespace plivora

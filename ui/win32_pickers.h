@@ -12,6 +12,8 @@ public:
     std::optional<FileChoice> ChooseIcon(HWND owner, const std::string& initialFolder) override;
     std::optional<FileChoice> ChooseSecondaryProgram(HWND owner, const std::string& initialFolder) override;
     std::optional<FileChoice> ChooseSplash(HWND owner, const std::string& initialFolder) override;
+    std::optional<std::u16string> ChooseImageFile(HWND owner, const std::u16string& initialFolder,
+                                                  const std::u16string& defaultName) override;
 };
 
 // The files of one multiple-selection result: either a single full path, or a folder

@@ -23,6 +23,14 @@ private:
     bool initialised_;
 };
 
+// An interface pointer COM handed out, released once.
+template <class Interface>
+void ReleaseComObject(Interface* object) {
+    object->Release();
+}
+template <class Interface>
+using ComPointer = UniqueHandle<Interface*, ReleaseComObject<Interface>>;
+
 // DidAlloc answers 1 (its own), 0 (not its own) or -1 (cannot tell): only a block
 // that is surely another allocator's is left alone.
 inline void FreeTaskMemory(IMalloc& allocator, void* memory) {

@@ -49,6 +49,8 @@ private:
 
 namespace lazy {
 PLIVORA_LAZY_FUNCTION("comdlg32.dll", GetOpenFileNameA);
+PLIVORA_LAZY_FUNCTION("comdlg32.dll", GetSaveFileNameW);
+PLIVORA_LAZY_FUNCTION("ole32.dll", CoCreateInstance);
 PLIVORA_LAZY_FUNCTION("ole32.dll", CoInitializeEx);
 PLIVORA_LAZY_FUNCTION("ole32.dll", CoUninitialize);
 PLIVORA_LAZY_FUNCTION("shell32.dll", ExtractIconA);

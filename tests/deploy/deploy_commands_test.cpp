@@ -91,7 +91,8 @@ TEST_F(CreateTest, SuccessRunsEveryStepInOrderAndLeavesThePanel) {
                                  std::string("copy ") + Backup + " -> " + ProgramFolder,
                                  std::string("notify ") + ProgramFolder,
                                  std::string("copy ") + WorkingCopy + " -> D:\\Disc\\", "notify D:\\Disc\\",
-                                 "unregister [\"index.html\" /verbose ] DontAsk", "arrow", "enable 3 on"));
+                                 "unregister [\"index.html\" /verbose ] DontAsk", "arrow", "enable 3 on",
+                                 "enable 32 on"));
     EXPECT_EQ(platform.WrittenText,
               "[autorun]\nopen=Plivora.exe \"index.html\" /verbose \nicon=Plivora.exe\n");
     EXPECT_EQ(form.OpenEntry(), "open=Plivora.exe \"index.html\" /verbose ");
@@ -111,6 +112,7 @@ TEST_F(CreateTest, FailedWriteStopsBeforeAnyCopyAndKeepsTestAsItWas) {
 
         EXPECT_THAT(log, ElementsAre("wait", "write D:\\Disc\\autorun.inf", "arrow", "refresh", "repaint"));
         EXPECT_EQ(form.IsEnabled(TestButton), testEnabled);
+        EXPECT_FALSE(form.IsEnabled(MakeImageItem)) << "the folder may not match the form";
         EXPECT_EQ(form.GuidanceTitle(), "Plivora Assistant");
         EXPECT_EQ(form.GuidanceText(), Message(MsgWriteFailed));
         EXPECT_EQ(view.RefreshedText, Message(MsgWriteFailed));
@@ -157,6 +159,7 @@ TEST_F(CreateTest, FailedDeployNamesTheProgramFolderAndCarriesOn) {
     EXPECT_EQ(form.GuidanceText(), Message(MsgCopyFailed, ProgramFolder));
     EXPECT_THAT(form.GuidanceText(), HasSubstr("exists in C:\\Tools\\Assistant\\."));
     EXPECT_TRUE(form.IsEnabled(TestButton));
+    EXPECT_FALSE(form.IsEnabled(MakeImageItem)) << "no image of a folder without its launcher";
 }
 
 TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
@@ -175,7 +178,8 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
             Create(form, platform, 0, 0);
             EXPECT_EQ(form.GuidanceText(), Message(*icon ? MsgReadyToCreate : MsgTargetChosen));
             EXPECT_EQ(view.RefreshedText, form.GuidanceText());
-            EXPECT_EQ(log[log.size() - 4], "repaint");
+            EXPECT_EQ(log[log.size() - 5], "repaint");
+            EXPECT_TRUE(form.IsEnabled(MakeImageItem));
         }
     }
 }
@@ -195,7 +199,8 @@ TEST_F(CreateTest, BaseFolderGetsOneSeparatorForFileAndCopy) {
 
         Create(form, platform, 0, 0);
 
-        ASSERT_EQ(log.size(), 9u);
+        // The first Create also enables Make Disc Image.
+        ASSERT_GE(log.size(), 9u);
         EXPECT_EQ(log[1], std::string("write ") + c.infPath);
         EXPECT_EQ(log[4], std::string("copy ") + WorkingCopy + " -> " + c.copyFolder);
         EXPECT_EQ(log[5], std::string("notify ") + c.copyFolder);

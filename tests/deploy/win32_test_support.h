@@ -28,6 +28,8 @@ private:
 };
 
 bool MakeFolder(const std::string& path);
+// The folder and everything in it, whatever the names.
+void RemoveTree(const std::string& folder);
 bool WriteBytes(const std::string& path, const std::string& bytes);
 // Nothing when the file cannot be read.
 std::optional<std::string> ReadBytes(const std::string& path);

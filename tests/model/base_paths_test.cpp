@@ -25,6 +25,29 @@ TEST(InsideBaseTest, SiblingsParentsOtherDrivesAndOtherCaseAreOutside) {
     EXPECT_FALSE(IsInsideBase("C:\\x.htm", ""));
 }
 
+// Where a disc image may not go: the file system finds the folder whatever the case.
+TEST(InsideBaseTest, ImageInsideIgnoresCaseAndKeepsSiblingsOutside) {
+    const struct {
+        const char* path;
+        const char* base;
+        bool inside;
+    } cases[] = {
+        {"C:\\Work\\CD_Temp\\x.iso", "C:\\Work\\CD_Temp", true},
+        {"c:\\WORK\\cd_temp\\sub\\x.iso", "C:\\Work\\CD_Temp", true},
+        {"C:\\Work\\CD_Temp/x.iso", "c:/work/cd_temp", true},
+        {"C:\\x.iso", "C:\\", true},
+        {"c:\\x.iso", "C:\\", true},
+        {"C:\\Work\\CD_Temp", "C:\\Work\\CD_Temp", true},
+        {"C:\\Work\\CD_Temp.iso", "C:\\Work\\CD_Temp", false},
+        {"C:\\Work\\cd_temp2\\x.iso", "C:\\Work\\CD_Temp", false},
+        {"D:\\x.iso", "C:\\", false},
+        {"C:\\Work", "C:\\Work\\CD_Temp", false},
+        {"C:\\x.iso", "", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsInsideBaseIgnoringCase(c.path, c.base), c.inside) << c.path << " in " << c.base;
+}
+
 TEST(MakeBaseRelativeTest, CutsTheFolderAndLeadingSeparators) {
     EXPECT_EQ(MakeBaseRelative("C:\\CD_Temp\\docs\\index.html", "C:\\CD_Temp"), "docs\\index.html");
     EXPECT_EQ(MakeBaseRelative("C:\\setup.exe", "C:\\"), "setup.exe");

@@ -72,7 +72,8 @@ const std::vector<int> AllRoles = {
     IconPreview,   IconBox,          IconButton,    VerboseCheck,    NoRegistryCheck, HideCheck,
     ForceCheck,    Program1Caption,  Program1Box,   Program2Caption, Program2Box,     SecondaryCheck,
     SecondaryBox,  SecondaryButton,  OrderList,     PromptList,      SplashCheck,     SplashBox,
-    SplashButton,  SecondsBox,       CreateButton,  TestButton,      ExitButton,      GuidanceLabel};
+    SplashButton,  SecondsBox,       CreateButton,  TestButton,      ExitButton,      GuidanceLabel,
+    MakeImageItem};
 
 const Calls NoTargetStage =
     Disabled({1028, 1002, 1010, 1029, 1030, 1001, 1011, 1003, 1004, 1005, 1006, 1032, 1033,
@@ -111,6 +112,12 @@ protected:
         model_.SetEnabled(TestButton, true);
         view_.calls.clear();
     }
+    // As above, with the launcher copied: Make Disc Image is usable.
+    void FullSetupAndCreateWithLauncher() {
+        FullSetupAndCreate();
+        model_.LauncherCopied(true);
+        view_.calls.clear();
+    }
 
     BuiltInTexts texts_;
     GuidanceCatalogue catalogue_{texts_};
@@ -121,7 +128,7 @@ protected:
 TEST_F(FormModelTest, TypicalUseUpToCreate) {
     model_.SetFolders("C:\\Work", "C:\\Tools\\");
     model_.Start();
-    EXPECT_EQ(view_.calls, Disabled({1026, 1007, 1027, 1008}) + NoTargetStage + Calls{"Refresh"});
+    EXPECT_EQ(view_.calls, Disabled({32, 1026, 1007, 1027, 1008}) + NoTargetStage + Calls{"Refresh"});
     EXPECT_EQ(model_.GuidanceTitle(), "Plivora Assistant");
     EXPECT_EQ(view_.label, Text(MsgWelcome));
     for (int id : {BaseFolderBox, BaseFolderButton, ExitButton}) EXPECT_TRUE(model_.IsEnabled(id));
@@ -483,12 +490,57 @@ TEST_F(FormModelTest, TestStaysEnabledOnlyWhileNoSettingChanges) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
-        FullSetupAndCreate();
+        FullSetupAndCreateWithLauncher();
         ASSERT_TRUE(model_.IsEnabled(TestButton));
+        ASSERT_TRUE(model_.IsEnabled(MakeImageItem));
         c.Run(model_, view_);
         EXPECT_EQ(model_.IsEnabled(TestButton), c.TestEnabled);
+        // The image is of the folder as Create left it: it follows Test.
+        EXPECT_EQ(model_.IsEnabled(MakeImageItem), c.TestEnabled);
         EXPECT_EQ(model_.IsEnabled(CreateButton), !model_.Settings().TargetFiles.empty());
     }
+}
+
+TEST_F(FormModelTest, ImageOutcomesAreToldOnThePanel) {
+    const std::string image = "C:\\Work\\CD_Temp.iso", entry = "C:\\CD_Temp\\big.bin";
+    auto result = [](DiscImageError error, std::uint64_t bytes, std::uint32_t sectors) {
+        DiscImageResult r;
+        r.error = error;
+        r.bytes = bytes;
+        r.sectors = sectors;
+        return r;
+    };
+    const std::string ready = "Your CD-ROM image C:\\Work\\CD_Temp.iso (";
+    const std::string burn =
+        " MB) is ready. On Windows 8 or later double-click it to open it as a CD-ROM drive and "
+        "try your disc; right-click it and choose 'Burn disc image' to burn it.";
+    const std::string failed = "The CD-ROM image could not be written: ";
+    const struct {
+        DiscImageResult Result;
+        std::string Text;
+    } cases[] = {
+        {result(DiscImageError::kNone, 3 << 20, 1536), ready + "3.0" + burn},
+        {result(DiscImageError::kNone, 52428, 26), ready + "0.1" + burn},  // never "0.0"
+        {result(DiscImageError::kNone, 737280000, 360000), ready + "703" + burn},
+        {result(DiscImageError::kNone, 737282048, 360001),
+         ready + "703" + burn + " It is larger than a CD-ROM (700 MB); burn it to a DVD."},
+        {result(DiscImageError::kCancelled, 0, 0), "The CD-ROM image was not written."},
+        {result(DiscImageError::kFileTooLarge, 0, 0),
+         failed + "'C:\\CD_Temp\\big.bin' is 4 GB or larger. Nothing was left behind."},
+        {result(DiscImageError::kWriteFailed, 0, 0),
+         failed + "'C:\\Work\\CD_Temp.iso' could not be saved; the disk may be full or the folder read-only. "
+                  "Nothing was left behind."},
+    };
+    for (const auto& c : cases) {
+        FullSetupAndCreateWithLauncher();
+        model_.ImageFinished(c.Result, image, entry);
+        EXPECT_EQ(view_.calls, (Calls{"Refresh", "Repaint"}));
+        EXPECT_EQ(view_.label, c.Text);
+        EXPECT_TRUE(model_.IsEnabled(MakeImageItem)) << "another image may follow";
+    }
+    model_.ImageInsideBase();
+    EXPECT_EQ(view_.label,
+              "Please save the CD-ROM image outside your CD-ROM Base Folder, or it would contain itself.");
 }
 
 }  // namespace

@@ -156,6 +156,13 @@ const ExpectedMessage ExpectedMessages[] = {
      {"The name of the file or folder you selected uses letters that cannot be written into the autorun.inf "
       "file on this computer. Please rename it using the letters of your system's own alphabet, then select "
       "it again."}},
+    {MsgImageWritten,
+     {"Your CD-ROM image %s (%s MB) is ready. On Windows 8 or later double-click it to open it as a CD-ROM "
+      "drive and try your disc; right-click it and choose 'Burn disc image' to burn it."}},
+    {MsgImageInsideBase,
+     {"Please save the CD-ROM image outside your CD-ROM Base Folder, or it would contain itself."}},
+    {MsgImageFailed, {"The CD-ROM image could not be written: %s. Nothing was left behind."}},
+    {MsgImageCancelled, {"The CD-ROM image was not written."}},
 };
 
 std::string JoinParagraphs(const std::vector<std::string>& paragraphs) {
@@ -197,11 +204,15 @@ TEST_F(GuidanceTest, IdsOtherThanTheTenHelpButtonsHaveNoTopic) {
 
 TEST_F(GuidanceTest, EveryMessageReadsWordForWord) {
     for (const ExpectedMessage& expected : ExpectedMessages) {
-        if (expected.Message == MsgCopyFailed) continue;
         SCOPED_TRACE(expected.Message);
-        EXPECT_EQ(catalogue_.MessageText(expected.Message), JoinParagraphs(expected.Paragraphs));
-        // Only the copy failure takes an insert.
-        EXPECT_EQ(catalogue_.MessageText(expected.Message, "C:\\x\\"), JoinParagraphs(expected.Paragraphs));
+        const std::string text = JoinParagraphs(expected.Paragraphs);
+        if (text.find("%s") != std::string::npos) {
+            EXPECT_EQ(catalogue_.MessageText(expected.Message, "%s", "%s"), text);
+            continue;
+        }
+        EXPECT_EQ(catalogue_.MessageText(expected.Message), text);
+        // Only a message with a %s takes an insert.
+        EXPECT_EQ(catalogue_.MessageText(expected.Message, "C:\\x\\"), text);
     }
 }
 
@@ -212,6 +223,13 @@ TEST_F(GuidanceTest, CopyFailureNamesTheProgramFolderLiterally) {
     }
     const std::string longFolder = "C:\\" + std::string(100000, 'a') + "%s\\";
     EXPECT_EQ(catalogue_.MessageText(MsgCopyFailed, longFolder), CopyFailedText(longFolder));
+}
+
+TEST_F(GuidanceTest, WrittenImageNamesItsFileAndSizeInOrder) {
+    EXPECT_EQ(
+        catalogue_.MessageText(MsgImageWritten, "C:\\%s 100%.iso", "12"),
+        "Your CD-ROM image C:\\%s 100%.iso (12 MB) is ready. On Windows 8 or later double-click it to open "
+        "it as a CD-ROM drive and try your disc; right-click it and choose 'Burn disc image' to burn it.");
 }
 
 TEST_F(GuidanceTest, UnknownStringIdLoadsEmpty) {

@@ -9,6 +9,7 @@ class FakePickers final : public Pickers {
 public:
     std::optional<std::string> Folder;
     std::optional<FileChoice> Targets, Icon, Secondary, Splash;
+    std::optional<std::u16string> ImageFile;
     int Calls = 0;
     std::string LastInitialFolder;
 
@@ -22,6 +23,11 @@ public:
         return Answer(Secondary, initial);
     }
     std::optional<FileChoice> ChooseSplash(HWND, const std::string& initial) override { return Answer(Splash, initial); }
+    std::optional<std::u16string> ChooseImageFile(HWND, const std::u16string&,
+                                                  const std::u16string&) override {
+        ++Calls;
+        return ImageFile;
+    }
 
     // One file chosen by its full path.
     static FileChoice File(const std::string& path, const std::string& extension = {}) {

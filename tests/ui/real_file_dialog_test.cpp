@@ -1,5 +1,5 @@
-// The target picker through the platform's own open-file dialog: another thread finds
-// the dialog by its title, fills its name box and confirms, as a user would.
+// The pickers through the platform's own file dialogs: another thread finds the dialog
+// by its title, fills its name box and confirms, as a user would.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,26 +13,30 @@
 #include "control_ids.h"
 #include "form_test_support.h"
 #include "guidance.h"
+#include "resource_ids.h"
 #include "win32_pickers.h"
 #include "win32_test_support.h"
+#include "wnd.h"
 
 namespace plivora {
 namespace {
 
-HWND FindTargetDialog() { return ::FindWindowA("#32770", "Select your Target File"); }
+const char* const TargetDialogTitle = "Select your Target File";
 
 HWND NameBox(HWND dialog) {
     HWND box = ::GetDlgItem(dialog, cmb13);
     return box ? box : ::GetDlgItem(dialog, edt1);
 }
 
-// Answers the next target dialog from another thread: fills its name box, then OK.
+// Answers the next dialog of that title from another thread: fills its name box, then OK.
 class DialogAnswerer {
 public:
-    explicit DialogAnswerer(std::function<void(HWND dialog, HWND nameBox)> fill)
-        : thread_([this, fill] {
+    explicit DialogAnswerer(std::function<void(HWND dialog, HWND nameBox)> fill,
+                            const char* title = TargetDialogTitle)
+        : thread_([this, fill, title] {
               HWND dialog = nullptr;
-              fakes::WaitFor([&] { return (dialog = FindTargetDialog()) != nullptr && NameBox(dialog); });
+              fakes::WaitFor(
+                  [&] { return (dialog = ::FindWindowA("#32770", title)) != nullptr && NameBox(dialog); });
               if (!dialog) return;
               found_ = true;
               fill(dialog, NameBox(dialog));
@@ -49,6 +53,32 @@ private:
     std::thread thread_;
 };
 
+// Only the folder is answered by the test; the files go through the real dialog.
+class FolderOnly : public Pickers {
+public:
+    std::string Folder;
+    std::optional<std::string> ChooseBaseFolder(HWND) override { return Folder; }
+    std::optional<FileChoice> ChooseTargets(HWND owner, const std::string& initial) override {
+        return real_.ChooseTargets(owner, initial);
+    }
+    std::optional<FileChoice> ChooseIcon(HWND owner, const std::string& initial) override {
+        return real_.ChooseIcon(owner, initial);
+    }
+    std::optional<FileChoice> ChooseSecondaryProgram(HWND owner, const std::string& initial) override {
+        return real_.ChooseSecondaryProgram(owner, initial);
+    }
+    std::optional<FileChoice> ChooseSplash(HWND owner, const std::string& initial) override {
+        return real_.ChooseSplash(owner, initial);
+    }
+    std::optional<std::u16string> ChooseImageFile(HWND owner, const std::u16string& folder,
+                                                  const std::u16string& name) override {
+        return real_.ChooseImageFile(owner, folder, name);
+    }
+
+private:
+    Win32Pickers real_;
+};
+
 class RealTargetDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -57,28 +87,6 @@ protected:
         form_ = std::make_unique<fakes::FormDriver>(pickers_);
         form_->Click(IDC_BASE_FOLDER_BUTTON);
     }
-
-    // Only the folder is answered by the test; the files go through the real dialog.
-    class FolderOnly : public Pickers {
-    public:
-        std::string Folder;
-        std::optional<std::string> ChooseBaseFolder(HWND) override { return Folder; }
-        std::optional<FileChoice> ChooseTargets(HWND owner, const std::string& initial) override {
-            return real_.ChooseTargets(owner, initial);
-        }
-        std::optional<FileChoice> ChooseIcon(HWND owner, const std::string& initial) override {
-            return real_.ChooseIcon(owner, initial);
-        }
-        std::optional<FileChoice> ChooseSecondaryProgram(HWND owner, const std::string& initial) override {
-            return real_.ChooseSecondaryProgram(owner, initial);
-        }
-        std::optional<FileChoice> ChooseSplash(HWND owner, const std::string& initial) override {
-            return real_.ChooseSplash(owner, initial);
-        }
-
-    private:
-        Win32Pickers real_;
-    };
 
     fakes::TemporaryFolder base_;
     FolderOnly pickers_;
@@ -121,6 +129,57 @@ TEST_F(RealTargetDialogTest, NameOutsideTheAnsiCodePageIsRefusedInWords) {
     EXPECT_EQ(form_->Text(IDC_GUIDANCE_LABEL), GuidanceCatalogue(texts).MessageText(MsgUnusableName));
     EXPECT_EQ(form_->Text(IDC_TARGET_BOX), "");
     EXPECT_FALSE(form_->Enabled(IDC_CREATE_BUTTON));
+}
+
+// The image of a real folder through the real Save As dialog. It stays in the build
+// folder with its source, for the host to read back with xorriso (disc_image_readback).
+TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
+    const std::string folder = fakes::ModuleFolder() + "\\disc_image_readback";
+    const std::string source = folder + "\\source", image = folder + "\\real_dialog.iso";
+    fakes::RemoveTree(folder);
+    for (const std::string& made : {folder, source, source + "\\docs", source + "\\empty"})
+        ASSERT_TRUE(fakes::MakeFolder(made)) << made;
+    std::string manual;
+    for (int i = 0; i < 300000; ++i) manual += static_cast<char>('a' + i % 23);
+    ASSERT_TRUE(fakes::WriteBytes(source + "\\index.html", "<html></html>"));
+    ASSERT_TRUE(fakes::WriteBytes(source + "\\docs\\A rather long manual name.txt", manual));
+    ASSERT_TRUE(fakes::WriteBytes(source + "\\docs\\zero", ""));
+    // A Cyrillic name: only the wide calls can read it.
+    const std::wstring cyrillic =
+        std::wstring(source.begin(), source.end()) + L"\\\x041f\x0440\x0438\x0432\x0435\x0442.txt";
+    std::FILE* file = ::_wfopen(cyrillic.c_str(), L"wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("hello", file);
+    std::fclose(file);
+
+    FolderOnly pickers;
+    pickers.Folder = source;
+    fakes::FormDriver form(pickers);
+    form.Click(IDC_BASE_FOLDER_BUTTON);
+    {
+        DialogAnswerer answer([&](HWND, HWND box) {
+            ::SendMessageA(box, WM_SETTEXT, 0, LPARAM((source + "\\index.html").c_str()));
+        });
+        form.Click(IDC_TARGET_BUTTON);
+        ASSERT_TRUE(answer.Join()) << "the target dialog never showed";
+    }
+    form.Click(IDC_CREATE_BUTTON);
+
+    std::string offeredName;
+    DialogAnswerer answer(
+        [&](HWND, HWND box) {
+            offeredName = framework::WindowText(box);
+            ::SendMessageA(box, WM_SETTEXT, 0, LPARAM(image.c_str()));
+        },
+        "Save your CD-ROM Image");
+    ::SendMessageA(form.Window(), WM_SYSCOMMAND, IDM_MAKE_IMAGE_COMMAND, 0);
+    ASSERT_TRUE(answer.Join()) << "the Save As dialog never showed";
+    EXPECT_EQ(offeredName, "source.iso");
+    const std::string said = form.Text(IDC_GUIDANCE_LABEL);
+    EXPECT_EQ(said.substr(0, said.find('(')), "Your CD-ROM image " + image + " ") << said;
+    EXPECT_NE(said.find(" MB) is ready."), std::string::npos) << said;
+    EXPECT_EQ(fakes::FolderEntries(folder), (std::vector<std::string>{"real_dialog.iso", "source"}));
+    EXPECT_GT(fakes::ReadBytes(image).value_or("").size(), manual.size());
 }
 
 TEST(MultipleSelectionTest, ParsesFolderAndNamesAndRefusesGarbledLists) {

@@ -1,0 +1,89 @@
+#include "disc_image_command.h"
+
+#include "ansi_text.h"
+#include "ansi_wide.h"
+#include "base_paths.h"
+#include "com.h"
+#include "folder_disc_tree.h"
+#include "image_file_sink.h"
+#include "shell_progress.h"
+#include "volume_label.h"
+
+namespace plivora {
+
+namespace {
+
+bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
+
+// The folder without separators at its end, unless it is a root such as "C:\".
+std::u16string WithoutTrailingSeparators(std::u16string folder) {
+    while (folder.size() > 3 && IsSeparator(folder.back())) folder.pop_back();
+    return folder;
+}
+
+// The last name of a path; empty for a drive's root.
+std::u16string OwnName(const std::u16string& path) {
+    const std::u16string folder = WithoutTrailingSeparators(path);
+    const std::size_t slash = folder.find_last_of(u"\\/");
+    const std::u16string name = slash == std::u16string::npos ? folder : folder.substr(slash + 1);
+    return name.size() == 2 && name[1] == u':' ? std::u16string() : name;
+}
+
+// Where the dialog opens: beside the base folder, where the image belongs.
+std::u16string ParentFolder(const std::u16string& folder) {
+    const std::u16string trimmed = WithoutTrailingSeparators(folder);
+    const std::size_t slash = trimmed.find_last_of(u"\\/");
+    if (slash == std::u16string::npos) return {};
+    return trimmed.substr(0, slash == 2 ? 3 : slash);
+}
+
+std::string EntryPath(const std::string& baseFolder, const std::u16string& relative) {
+    if (relative.empty()) return baseFolder;
+    const std::string name = AnsiFromWide(relative);
+    return baseFolder + (EndsWithSeparator(baseFolder) ? "" : "\\") + name;
+}
+
+// By the time it returns, an image that was not completed has been deleted.
+DiscImageResult WriteImage(HWND owner, const std::u16string& base, const std::u16string& image,
+                           ImageInput& input) {
+    DiscImageResult result;
+    ImageFileSink sink(image);
+    if (!sink.Open()) {
+        result.error = DiscImageError::kWriteFailed;
+        return result;
+    }
+    const std::unique_ptr<DiscTree> tree = input.Open(base);
+    const std::u16string name = OwnName(base);
+    ComApartment apartment;
+    ShellProgress progress(owner, OwnName(image), base);
+    result = WriteDiscImage(*tree, MakeVolumeLabel(name), sink, &progress);
+    if (result.Ok() && !sink.Commit()) result.error = DiscImageError::kWriteFailed;
+    return result;
+}
+
+}  // namespace
+
+std::unique_ptr<DiscTree> FolderImageInput::Open(const std::u16string& baseFolder) {
+    return std::make_unique<FolderDiscTree>(baseFolder);
+}
+
+std::u16string DefaultImageName(const std::u16string& baseFolder) {
+    const std::u16string name = OwnName(baseFolder);
+    return (name.empty() ? u"CDROM" : name) + u".iso";
+}
+
+void MakeDiscImage(HWND owner, FormModel& form, Pickers& pickers, ImageInput& input) {
+    const std::string& baseFolder = form.Settings().BaseFolder;
+    const std::u16string base = WideFromAnsi(baseFolder);
+    const std::optional<std::u16string> image =
+        pickers.ChooseImageFile(owner, ParentFolder(base), DefaultImageName(base));
+    if (!image) return;
+    const std::string imageName = AnsiFromWide(*image);
+    // It would hold itself, and grow as it is read.
+    if (IsInsideBaseIgnoringCase(imageName, baseFolder)) return form.ImageInsideBase();
+
+    const DiscImageResult result = WriteImage(owner, base, *image, input);
+    form.ImageFinished(result, imageName, EntryPath(baseFolder, result.path));
+}
+
+}  // namespace plivora

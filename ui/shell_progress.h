@@ -1,0 +1,33 @@
+// The shell's standard progress dialog, with Cancel, while the image is written. The
+// form stays disabled and its messages keep flowing meanwhile, as under a modal box.
+#pragma once
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <string>
+
+#include "com.h"
+#include "image_output.h"
+
+namespace plivora {
+
+class ShellProgress : public ImageProgress {
+public:
+    // COM must be initialised on this thread. Without the shell's dialog the work
+    // still runs, only unseen.
+    ShellProgress(HWND owner, const std::u16string& title, const std::u16string& line);
+    ~ShellProgress() override;
+    ShellProgress(const ShellProgress&) = delete;
+    ShellProgress& operator=(const ShellProgress&) = delete;
+
+    bool Continue(std::uint64_t bytesDone, std::uint64_t bytesTotal) override;
+
+private:
+    HWND owner_;
+    bool ownerWasEnabled_;
+    ComPointer<IProgressDialog> dialog_;
+};
+
+}  // namespace plivora

@@ -1,0 +1,32 @@
+// The base folder as the image writer reads it: names and times through the wide calls,
+// so that names outside the ANSI code page survive; links to elsewhere (reparse points)
+// are left out, as a disc cannot hold them.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "disc_tree.h"
+
+namespace plivora {
+
+class FolderDiscTree : public DiscTree {
+public:
+    explicit FolderDiscTree(const std::u16string& baseFolder);
+
+    bool ListFolder(const std::u16string& folder, std::vector<DiscEntry>& entries) override;
+    std::unique_ptr<DiscFileReader> OpenFile(const std::u16string& file) override;
+
+private:
+    std::u16string PathOf(const std::u16string& relative) const;
+
+    // In its "\\?\" form, so that folders nested past MAX_PATH stay in reach.
+    std::u16string base_;
+};
+
+// Seconds since 1970-01-01 UTC; earlier times are negative.
+std::int64_t UnixSecondsFromFileTime(const FILETIME& time);
+
+}  // namespace plivora
