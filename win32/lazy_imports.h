@@ -1,9 +1,11 @@
-// The functions of DLLs that only a button press needs (the shell, COM, the file
-// dialogs), each bound on its first call: the program starts without those DLLs.
+// The functions of DLLs that the first paint does not need (the shell, COM, the file
+// dialogs, the common controls' set-up), each bound on its first call: the program
+// starts without importing those DLLs.
 #pragma once
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <objbase.h>
 #include <shellapi.h>
@@ -48,6 +50,7 @@ private:
     inline plivora::LazyFunction<decltype(&::function)> function { dll, #function }
 
 namespace lazy {
+PLIVORA_LAZY_FUNCTION("comctl32.dll", InitCommonControlsEx);
 PLIVORA_LAZY_FUNCTION("comdlg32.dll", GetOpenFileNameA);
 PLIVORA_LAZY_FUNCTION("comdlg32.dll", GetSaveFileNameW);
 PLIVORA_LAZY_FUNCTION("ole32.dll", CoCreateInstance);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "lazy_imports.h"
+
 namespace framework {
 
 CToolTipCtrl::~CToolTipCtrl() { DestroyWindow(); }
@@ -9,7 +11,7 @@ CToolTipCtrl::~CToolTipCtrl() { DestroyWindow(); }
 bool CToolTipCtrl::Create(HWND owner, DWORD style) {
     if (hwnd_) return true;
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&classes);
+    lazy::InitCommonControlsEx(&classes);
     HWND hwnd =
         ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, owner, nullptr, ::GetModuleHandleA(nullptr), nullptr);
