@@ -46,7 +46,7 @@ test-win: win
 	  tools/with-wine.sh $(WIN) win32 ctest --test-dir $(WIN) --output-on-failure --no-tests=error; \
 	else \
 	  echo "This machine cannot start 32-bit programs; running the Windows tests of the x86-64 build."; \
-	  ctest --test-dir $(WIN) -R 'imports|manifest' --output-on-failure --no-tests=error && \
+	  ctest --test-dir $(WIN) -R 'imports|manifest|sizes' --output-on-failure --no-tests=error && \
 	  $(MAKE) --no-print-directory win64 && \
 	  tools/with-wine.sh $(WIN64) win64 ctest --test-dir $(WIN64) --output-on-failure --no-tests=error; \
 	fi
