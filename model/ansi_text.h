@@ -8,6 +8,8 @@
 namespace plivora {
 
 inline bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+// Wide text has no double-byte characters: every unit may be tested alone.
+inline bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
 // Length in bytes of the character that starts at text[at]; at least 1.
 std::size_t CharLengthAt(const std::string& text, std::size_t at);

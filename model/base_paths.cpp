@@ -7,10 +7,20 @@
 
 namespace plivora {
 
-bool IsInsideBase(const std::string& path, const std::string& baseFolder) {
-    if (baseFolder.empty() || path.compare(0, baseFolder.size(), baseFolder) != 0) return false;
+namespace {
+
+// Once path starts with baseFolder: whether that start is a whole folder, not "C:\CD"
+// within "C:\CD_Temp".
+bool PrefixEndsAtSeparator(const std::string& path, const std::string& baseFolder) {
     return path.size() == baseFolder.size() || EndsWithSeparator(baseFolder) ||
            IsSeparator(path[baseFolder.size()]);
+}
+
+}  // namespace
+
+bool IsInsideBase(const std::string& path, const std::string& baseFolder) {
+    if (baseFolder.empty() || path.compare(0, baseFolder.size(), baseFolder) != 0) return false;
+    return PrefixEndsAtSeparator(path, baseFolder);
 }
 
 bool IsInsideBaseIgnoringCase(const std::string& path, const std::string& baseFolder) {
@@ -25,8 +35,7 @@ bool IsInsideBaseIgnoringCase(const std::string& path, const std::string& baseFo
             return false;
         at += length;
     }
-    return path.size() == baseFolder.size() || EndsWithSeparator(baseFolder) ||
-           IsSeparator(path[baseFolder.size()]);
+    return PrefixEndsAtSeparator(path, baseFolder);
 }
 
 std::string MakeBaseRelative(const std::string& path, const std::string& baseFolder) {

@@ -13,8 +13,6 @@ namespace plivora {
 
 namespace {
 
-bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
-
 // The folder without separators at its end, unless it is a root such as "C:\".
 std::u16string WithoutTrailingSeparators(std::u16string folder) {
     while (folder.size() > 3 && IsSeparator(folder.back())) folder.pop_back();

@@ -1,5 +1,6 @@
 #include "folder_disc_tree.h"
 
+#include "ansi_text.h"
 #include "ansi_wide.h"
 #include "file_disc_reader.h"
 #include "unique_handle.h"
@@ -9,8 +10,6 @@ namespace plivora {
 namespace {
 
 using UniqueFind = UniqueHandle<HANDLE, ::FindClose>;
-
-bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
 
 // "C:\x" becomes "\\?\C:\x" and "\\server\share" "\\?\UNC\server\share"; a form the
 // long prefix does not fit stays as it is.
