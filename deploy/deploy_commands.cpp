@@ -36,29 +36,40 @@ void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, i
     }
 
     // Deploy from a fresh copy of the pristine launcher. A missing backup goes unreported:
-    // whatever working copy exists is deployed instead.
+    // whatever working copy exists is deployed instead. A refresh that left a broken
+    // working copy has removed it, and nothing is deployed.
     const std::string programFolder = form.ProgramFolder();
-    platform.CopyFileIntoFolder(programFolder + "\\Backup\\" + LauncherName, programFolder);
+    const CopyOutcome refreshed =
+        platform.CopyFileIntoFolder(programFolder + "\\Backup\\" + LauncherName, programFolder);
     platform.NotifyFolderChanged(programFolder);
 
     const std::string baseFolder = BaseFolderWithSeparator(settings.BaseFolder);
-    const bool deployed = platform.CopyFileIntoFolder(programFolder + "\\" + LauncherName, baseFolder);
-    platform.NotifyFolderChanged(baseFolder);
-    if (deployed)
+    CopyOutcome deployed = CopyOutcome::Failed;
+    if (refreshed != CopyOutcome::Incomplete) {
+        deployed = platform.CopyFileIntoFolder(programFolder + "\\" + LauncherName, baseFolder);
+        platform.NotifyFolderChanged(baseFolder);
+    }
+    if (deployed == CopyOutcome::Copied)
         form.ClearCreateFailure();
+    else if (deployed == CopyOutcome::Incomplete)
+        ShowFailure(form, MsgCopyIncomplete);
     else
         ShowFailure(form, MsgCopyFailed, programFolder);
 
     // Forget what the launcher remembered for these arguments, so its next run starts afresh.
-    platform.RemoveClassesRootValue(LaunchArguments(openEntry), LauncherStateValue);
+    platform.RemoveClassesValue(LaunchArguments(openEntry), LauncherStateValue);
 
     platform.ShowArrowCursor();
-    form.LauncherCopied(deployed);
+    form.LauncherCopied(deployed == CopyOutcome::Copied);
     form.SetEnabled(TestButton, true);
 }
 
-void Test(const FormModel& form, PlatformOperations& platform) {
-    platform.Launch(LauncherName, LaunchArguments(form.OpenEntry()), form.Settings().BaseFolder);
+void Test(FormModel& form, PlatformOperations& platform) {
+    // The disc's own launcher or none: a bare name would find another copy on the path.
+    const std::string& baseFolder = form.Settings().BaseFolder;
+    const std::string launcher = BaseFolderWithSeparator(baseFolder) + LauncherName;
+    if (!platform.FileExists(launcher)) return ShowFailure(form, MsgLauncherMissing);
+    platform.Launch(launcher, LaunchArguments(form.OpenEntry()), baseFolder);
 }
 
 }  // namespace plivora

@@ -10,6 +10,7 @@ namespace plivora {
 // secondaryOrder and secondaryPrompt: the two lists' positions at this moment.
 void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, int secondaryPrompt);
 
-void Test(const FormModel& form, PlatformOperations& platform);
+// Without the launcher in the base folder, Test starts nothing and says so.
+void Test(FormModel& form, PlatformOperations& platform);
 
 }  // namespace plivora

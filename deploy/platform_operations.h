@@ -6,6 +6,13 @@
 
 namespace plivora {
 
+// How a file copy ended, judged by what the copy holds, not by what the copier said.
+enum class CopyOutcome {
+    Copied,      // the copy equals its source
+    Failed,      // the copier reported a failure
+    Incomplete,  // reported done, but the copy differs from its source; it is removed
+};
+
 class PlatformOperations {
 public:
     virtual ~PlatformOperations() = default;
@@ -18,13 +25,16 @@ public:
     virtual bool WriteTextFile(const std::string& path, const std::string& text) = 0;
 
     // Copies one file into a folder, replacing a file of the same name without asking.
-    virtual bool CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) = 0;
+    virtual CopyOutcome CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) = 0;
 
     // Tells the shell that a folder's content changed, so open views show the new files.
     virtual void NotifyFolderChanged(const std::string& folder) = 0;
 
-    // Deletes one value of a key under HKEY_CLASSES_ROOT; false when key or value is absent.
-    virtual bool RemoveClassesRootValue(const std::string& subkey, const std::string& valueName) = 0;
+    // Deletes one value of a key of the file classes, both the machine's and the user's
+    // own; false when it was in neither.
+    virtual bool RemoveClassesValue(const std::string& subkey, const std::string& valueName) = 0;
+
+    virtual bool FileExists(const std::string& path) = 0;
 
     // Starts a program; whether it started is the shell's to report.
     virtual void Launch(const std::string& program, const std::string& arguments,

@@ -45,9 +45,10 @@ bool RemoveTree(HKEY parent, const char* subkey) {
 bool RegistryCleaner::RemoveEntry(const std::string& subkey,
                                   const std::optional<std::string>& valueName) const {
     if (NamesNoKey(subkey)) return false;
-    if (!valueName) return RemoveTree(root_, subkey.c_str());
+    const std::string path = below_ + subkey;
+    if (!valueName) return RemoveTree(root_, path.c_str());
     UniqueRegKey key;
-    if (!OpenKey(root_, subkey.c_str(), key)) return false;
+    if (!OpenKey(root_, path.c_str(), key)) return false;
     return RegDeleteValueA(key.Get(), valueName->c_str()) == ERROR_SUCCESS;
 }
 

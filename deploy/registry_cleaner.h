@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include <windows.h>
 
@@ -10,8 +11,9 @@ namespace plivora {
 
 class RegistryCleaner {
 public:
-    // The root key is borrowed, never closed here.
-    explicit RegistryCleaner(HKEY root) : root_(root) {}
+    // The root key is borrowed, never closed here. below: a path under the root, ending in
+    // a backslash, that every subkey is taken relative to.
+    explicit RegistryCleaner(HKEY root, std::string below = {}) : root_(root), below_(std::move(below)) {}
 
     // With a value name, deletes that value and nothing else; without one, deletes the key
     // and its whole tree, deepest keys first. False when anything fails, and then a tree may
@@ -21,6 +23,7 @@ public:
 
 private:
     HKEY root_;
+    std::string below_;
 };
 
 }  // namespace plivora

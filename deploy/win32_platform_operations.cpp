@@ -1,17 +1,17 @@
 #include "win32_platform_operations.h"
 
-#include <cstdio>
 #include <vector>
 
 #include <shellapi.h>
 #include <shlobj.h>
 
 #include "ansi_text.h"
+#include "launcher_command_line.h"
 #include "lazy_imports.h"
 #include "project_settings.h"
 #include "registry_cleaner.h"
 #include "temporary_file.h"
-#include "unique_handle.h"
+#include "whole_files.h"
 
 namespace plivora {
 
@@ -31,11 +31,15 @@ std::vector<char> ShellFileList(const std::string& path) {
     return list;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-    UniqueFile file(std::fopen(path.c_str(), "wt"));
-    if (!file) return false;
-    if (std::fwrite(text.data(), 1, text.size(), file.Get()) != text.size()) return false;
-    return file.Close();
+// The text as a Windows text file holds it: each line feed as CR LF.
+std::string WithCrLf(const std::string& text) {
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') bytes += '\r';
+        bytes += c;
+    }
+    return bytes;
 }
 
 }  // namespace
@@ -56,7 +60,7 @@ bool Win32PlatformOperations::WriteTextFile(const std::string& path, const std::
     char temporaryPath[MAX_PATH] = {};
     if (GetTempFileNameA(folder.c_str(), "pla", 0, temporaryPath) == 0) return false;
     TemporaryFile temporary(temporaryPath);
-    if (!WriteWholeFile(temporary.Path(), text)) return false;
+    if (!WriteWholeFile(temporary.Path(), WithCrLf(text))) return false;
     if (!MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return false;
     temporary.Keep();
     // The swap drops the old file's attributes; users often mark autorun.inf hidden.
@@ -64,10 +68,11 @@ bool Win32PlatformOperations::WriteTextFile(const std::string& path, const std::
     return true;
 }
 
-bool Win32PlatformOperations::CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) {
+CopyOutcome Win32PlatformOperations::CopyFileIntoFolder(const std::string& sourceFile,
+                                                        const std::string& folder) {
     // The shell copies in fixed buffers of MAX_PATH; refuse what would not fit.
     const std::string target = BaseFolderWithSeparator(folder) + FileNameOf(sourceFile);
-    if (!WithinPathLimit(sourceFile) || !WithinPathLimit(target)) return false;
+    if (!WithinPathLimit(sourceFile) || !WithinPathLimit(target)) return CopyOutcome::Failed;
 
     std::vector<char> from = ShellFileList(sourceFile);
     std::vector<char> to = ShellFileList(folder);
@@ -77,16 +82,28 @@ bool Win32PlatformOperations::CopyFileIntoFolder(const std::string& sourceFile, 
     operation.pFrom = from.data();
     operation.pTo = to.data();
     operation.fFlags = FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
-    return lazy::SHFileOperationA(&operation) == 0;
+    if (lazy::SHFileOperationA(&operation) != 0) return CopyOutcome::Failed;
+    // A full disk can cut the copy short while the shell still reports success.
+    const std::optional<std::string> source = ReadWholeFile(sourceFile);
+    if (!operation.fAnyOperationsAborted && source && ReadWholeFile(target) == source) return CopyOutcome::Copied;
+    ::DeleteFileA(target.c_str());
+    return CopyOutcome::Incomplete;
 }
 
 void Win32PlatformOperations::NotifyFolderChanged(const std::string& folder) {
     lazy::SHChangeNotify(SHCNE_MKDIR, SHCNF_PATHA | SHCNF_FLUSH, folder.c_str(), nullptr);
 }
 
-bool Win32PlatformOperations::RemoveClassesRootValue(const std::string& subkey,
-                                                     const std::string& valueName) {
-    return RegistryCleaner(HKEY_CLASSES_ROOT).RemoveEntry(subkey, valueName);
+bool Win32PlatformOperations::RemoveClassesValue(const std::string& subkey, const std::string& valueName) {
+    // Both: Wine's HKEY_CLASSES_ROOT does not show the user's own classes.
+    const bool merged = RegistryCleaner(HKEY_CLASSES_ROOT).RemoveEntry(subkey, valueName);
+    const bool own = RegistryCleaner(HKEY_CURRENT_USER, UserClassesKey).RemoveEntry(subkey, valueName);
+    return merged || own;
+}
+
+bool Win32PlatformOperations::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void Win32PlatformOperations::Launch(const std::string& program, const std::string& arguments,

@@ -1,5 +1,5 @@
 // The platform operations of Create and Test on Win32: shell copy and notification,
-// the registry under HKEY_CLASSES_ROOT, cursors, file writing and launching.
+// the file classes in the registry, cursors, file writing and launching.
 #pragma once
 
 #include <windows.h>
@@ -16,9 +16,10 @@ public:
     void ShowWaitCursor() override;
     void ShowArrowCursor() override;
     bool WriteTextFile(const std::string& path, const std::string& text) override;
-    bool CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) override;
+    CopyOutcome CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) override;
     void NotifyFolderChanged(const std::string& folder) override;
-    bool RemoveClassesRootValue(const std::string& subkey, const std::string& valueName) override;
+    bool RemoveClassesValue(const std::string& subkey, const std::string& valueName) override;
+    bool FileExists(const std::string& path) override;
     void Launch(const std::string& program, const std::string& arguments, const std::string& folder) override;
 
 private:

@@ -13,10 +13,6 @@ namespace plivora::launcher {
 
 namespace {
 
-// Per-user classes: writable without administrator rights and seen through
-// HKEY_CLASSES_ROOT, where the Assistant's Create clears the value.
-const char* const UserClasses = "Software\\Classes\\";
-
 std::optional<std::string> ReadString(HKEY root, const std::string& keyName, const char* valueName) {
     UniqueRegKey key;
     if (RegOpenKeyExA(root, keyName.c_str(), 0, KEY_QUERY_VALUE, key.Receive()) != ERROR_SUCCESS)
@@ -125,14 +121,14 @@ std::string DescribeError(DWORD error, const std::string& subject) {
 
 RememberedAnswer ReadRememberedAnswer(const std::string& keyName) {
     const std::optional<std::string> answer =
-        ReadString(HKEY_CURRENT_USER, UserClasses + keyName, LauncherStateValue);
+        ReadString(HKEY_CURRENT_USER, UserClassesKey + keyName, LauncherStateValue);
     if (!answer) return RememberedAnswer::None;
     return *answer == "skip" ? RememberedAnswer::Skip : RememberedAnswer::Run;
 }
 
 bool RememberAnswer(const std::string& keyName, bool run) {
     UniqueRegKey key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, (UserClasses + keyName).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, (UserClassesKey + keyName).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
                         nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
         return false;
     const char* const data = run ? "run" : "skip";

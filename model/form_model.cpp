@@ -1,5 +1,8 @@
 #include "form_model.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "base_paths.h"
 #include "guidance_strings.h"
 #include "image_messages.h"
@@ -9,6 +12,15 @@ namespace plivora {
 namespace {
 
 const char* const DefaultTitle = "Plivora Assistant";
+
+// What the panel may say of a Create or Test gone wrong. A later Create that writes and
+// copies everything replaces any of these with the stage's own message.
+constexpr GuidanceMessage ReplacedByFullCreate[] = {
+    MsgWriteFailed,
+    MsgCopyFailed,
+    MsgCopyIncomplete,
+    MsgLauncherMissing,
+};
 
 }  // namespace
 
@@ -253,7 +265,8 @@ void FormModel::SetEntries(const std::string& openEntry, const std::string& icon
 }
 
 void FormModel::ClearCreateFailure() {
-    if (shownMessage_ != MsgWriteFailed && shownMessage_ != MsgCopyFailed) return;
+    const auto replaced = [this](GuidanceMessage message) { return shownMessage_ == message; };
+    if (std::none_of(std::begin(ReplacedByFullCreate), std::end(ReplacedByFullCreate), replaced)) return;
     ShowMessage(TargetStageMessage());
     RefreshControls();
     RepaintBand();

@@ -24,6 +24,9 @@ enum GuidanceMessage {
     MsgImageInsideBase,
     MsgImageFailed,
     MsgImageCancelled,
+    // Create and Test on a disk that failed them.
+    MsgCopyIncomplete,
+    MsgLauncherMissing,
 };
 
 struct HelpTopic {

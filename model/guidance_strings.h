@@ -52,6 +52,8 @@
 #define IDS_MSG_IMAGE_FAILED 1313
 #define IDS_MSG_IMAGE_CANCELLED 1314
 #define IDS_MSG_IMAGE_LARGER_THAN_CD 1315
+#define IDS_MSG_COPY_INCOMPLETE 1316
+#define IDS_MSG_LAUNCHER_MISSING 1317
 
 #define IDS_IMAGE_REASON_NAME_TOO_LONG 1400
 #define IDS_IMAGE_REASON_FILE_TOO_LARGE 1401
@@ -108,6 +110,8 @@
 #define TXT_MSG_IMAGE_FAILED "The CD-ROM image could not be written: %s. Nothing was left behind."
 #define TXT_MSG_IMAGE_CANCELLED "The CD-ROM image was not written."
 #define TXT_MSG_IMAGE_LARGER_THAN_CD "It is larger than a CD-ROM (700 MB); burn it to a DVD."
+#define TXT_MSG_COPY_INCOMPLETE "Plivora.exe could not be copied whole into your CD-ROM Base Folder: the disk may be full or the folder read-only. Please make room, then press the 'Create' button again."
+#define TXT_MSG_LAUNCHER_MISSING "Plivora.exe is missing from your CD-ROM Base Folder, so the test cannot run. Press the 'Create' button to copy it there again."
 
 /* Why an image failed, each naming with %s the file or folder it is about. */
 #define TXT_IMAGE_REASON_NAME_TOO_LONG "the name of '%s' is longer than 103 letters"
@@ -162,6 +166,8 @@
     X(IDS_MSG_IMAGE_FAILED, TXT_MSG_IMAGE_FAILED) \
     X(IDS_MSG_IMAGE_CANCELLED, TXT_MSG_IMAGE_CANCELLED) \
     X(IDS_MSG_IMAGE_LARGER_THAN_CD, TXT_MSG_IMAGE_LARGER_THAN_CD) \
+    X(IDS_MSG_COPY_INCOMPLETE, TXT_MSG_COPY_INCOMPLETE) \
+    X(IDS_MSG_LAUNCHER_MISSING, TXT_MSG_LAUNCHER_MISSING) \
     X(IDS_IMAGE_REASON_NAME_TOO_LONG, TXT_IMAGE_REASON_NAME_TOO_LONG) \
     X(IDS_IMAGE_REASON_FILE_TOO_LARGE, TXT_IMAGE_REASON_FILE_TOO_LARGE) \
     X(IDS_IMAGE_REASON_TOO_MANY_FOLDERS, TXT_IMAGE_REASON_TOO_MANY_FOLDERS) \

@@ -58,6 +58,10 @@ std::string ComposeLaunchArguments(const LauncherCommandLine& command);
 
 // The value the launcher leaves under that key: the secondary program's remembered answer.
 inline constexpr const char* LauncherStateValue = "DontAsk";
+// Where under HKEY_CURRENT_USER the launcher keeps that key: the user's own file classes,
+// writable without administrator rights. Windows shows them in HKEY_CLASSES_ROOT too;
+// Wine does not.
+inline constexpr const char* UserClassesKey = "Software\\Classes\\";
 
 // The text in double quotes, as the command line and the launcher's messages write a name.
 std::string Quoted(const std::string& text);

@@ -7,8 +7,10 @@ set -u
 here=$(dirname "$(readlink -f "$0")")
 build=$(readlink -f "$1")
 source "$here/wine-env.sh" "$build/wineprefix" "$2"
+source "$here/fault-drive.sh"
 shift 2
 wine_prefix_ready
+mount_fault_drive "$build"
 XVFB_PID=""
 start_virtual_display
 [ -n "$XVFB_PID" ] && echo "Started virtual display $DISPLAY for Wine."
@@ -17,5 +19,6 @@ wineserver -p
 "$@"
 status=$?
 wineserver -k 2>/dev/null
+unmount_fault_drive
 [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
 exit $status

@@ -2,6 +2,7 @@
 // failure leaves behind.
 #include "deploy_commands.h"
 
+#include <algorithm>
 #include <set>
 
 #include <gmock/gmock.h>
@@ -30,15 +31,17 @@ public:
         WrittenText = text;
         return WriteSucceeds;
     }
-    bool CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) override {
+    CopyOutcome CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) override {
         log_.push_back("copy " + sourceFile + " -> " + folder);
-        return MissingFiles.count(sourceFile) == 0;
+        if (MissingFiles.count(sourceFile)) return CopyOutcome::Failed;
+        return CutShort.count(sourceFile) ? CopyOutcome::Incomplete : CopyOutcome::Copied;
     }
     void NotifyFolderChanged(const std::string& folder) override { log_.push_back("notify " + folder); }
-    bool RemoveClassesRootValue(const std::string& subkey, const std::string& valueName) override {
+    bool RemoveClassesValue(const std::string& subkey, const std::string& valueName) override {
         log_.push_back("unregister [" + subkey + "] " + valueName);
         return false;
     }
+    bool FileExists(const std::string& path) override { return MissingFiles.count(path) == 0; }
     void Launch(const std::string& program, const std::string& arguments,
                 const std::string& folder) override {
         log_.push_back("launch " + program + " [" + arguments + "] in " + folder);
@@ -46,6 +49,8 @@ public:
 
     bool WriteSucceeds = true;
     std::set<std::string> MissingFiles;
+    // Sources whose copies come out short.
+    std::set<std::string> CutShort;
     std::string WrittenText;
 
 private:
@@ -143,42 +148,69 @@ TEST_F(CreateTest, MissingBackupGoesUnreported) {
     EXPECT_TRUE(form.IsEnabled(TestButton));
 }
 
-TEST_F(CreateTest, FailedDeployNamesTheProgramFolderAndCarriesOn) {
-    // Neither launcher file is there.
-    platform.MissingFiles = {Backup, WorkingCopy};
+TEST_F(CreateTest, CopyFaultsAreWordedAndCarryOn) {
+    struct Case {
+        const char* fault;
+        std::set<std::string> missing;
+        std::set<std::string> cutShort;
+        bool deploys;  // whether the working copy is copied into the base folder
+        GuidanceMessage message;
+    };
+    for (const Case& c : {Case{"neither launcher file", {Backup, WorkingCopy}, {}, true, MsgCopyFailed},
+                          Case{"the disc's copy cut short", {}, {WorkingCopy}, true, MsgCopyIncomplete},
+                          Case{"the working copy cut short", {}, {Backup}, false, MsgCopyFailed}}) {
+        SCOPED_TRACE(c.fault);
+        platform.MissingFiles = c.missing;
+        platform.CutShort = c.cutShort;
+        log.clear();
 
-    Create(form, platform, 0, 0);
+        Create(form, platform, 0, 0);
 
-    EXPECT_THAT(log, ElementsAre("wait", "write D:\\Disc\\autorun.inf",
-                                 std::string("copy ") + Backup + " -> " + ProgramFolder,
-                                 std::string("notify ") + ProgramFolder,
-                                 std::string("copy ") + WorkingCopy + " -> D:\\Disc\\", "notify D:\\Disc\\",
-                                 "refresh", "repaint", "unregister [\"index.html\" /verbose ] DontAsk",
-                                 "arrow", "enable 3 on"));
-    EXPECT_EQ(form.GuidanceTitle(), "Plivora Assistant");
-    EXPECT_EQ(form.GuidanceText(), Message(MsgCopyFailed, ProgramFolder));
-    EXPECT_THAT(form.GuidanceText(), HasSubstr("exists in C:\\Tools\\Assistant\\."));
-    EXPECT_TRUE(form.IsEnabled(TestButton));
-    EXPECT_FALSE(form.IsEnabled(MakeImageItem)) << "no image of a folder without its launcher";
+        EventLog expected = {"wait", "write D:\\Disc\\autorun.inf",
+                             std::string("copy ") + Backup + " -> " + ProgramFolder,
+                             std::string("notify ") + ProgramFolder};
+        if (c.deploys) {
+            expected.push_back(std::string("copy ") + WorkingCopy + " -> D:\\Disc\\");
+            expected.push_back("notify D:\\Disc\\");
+        }
+        for (const char* step : {"refresh", "repaint", "unregister [\"index.html\" /verbose ] DontAsk", "arrow"})
+            expected.push_back(step);
+        EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + std::min(log.size(), expected.size())),
+                  expected);
+        EXPECT_EQ(form.GuidanceTitle(), "Plivora Assistant");
+        EXPECT_EQ(form.GuidanceText(), Message(c.message, ProgramFolder));
+        EXPECT_TRUE(form.IsEnabled(TestButton));
+        EXPECT_FALSE(form.IsEnabled(MakeImageItem)) << "no image of a folder without its launcher";
+        form.SetEnabled(TestButton, false);
+    }
+    EXPECT_THAT(Message(MsgCopyFailed, ProgramFolder), HasSubstr("exists in C:\\Tools\\Assistant\\."));
 }
 
 TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
+    const auto failCreate = [&](GuidanceMessage failure) {
+        platform.WriteSucceeds = failure != MsgWriteFailed;
+        if (failure == MsgCopyFailed) platform.MissingFiles = {Backup, WorkingCopy};
+        if (failure == MsgCopyIncomplete) platform.CutShort = {WorkingCopy};
+        Create(form, platform, 0, 0);
+        if (failure != MsgLauncherMissing) return;
+        platform.MissingFiles = {"D:\\Disc\\Plivora.exe"};
+        plivora::Test(form, platform);
+    };
     for (const char* icon : {"", "logo.ico"}) {
-        for (GuidanceMessage failure : {MsgWriteFailed, MsgCopyFailed}) {
+        for (GuidanceMessage failure : {MsgWriteFailed, MsgCopyFailed, MsgCopyIncomplete, MsgLauncherMissing}) {
             SCOPED_TRACE(std::string(icon) + " after " + std::to_string(failure));
             form.Settings().IconFile = icon;
-            platform.WriteSucceeds = failure != MsgWriteFailed;
-            platform.MissingFiles = {};
-            if (failure == MsgCopyFailed) platform.MissingFiles = {Backup, WorkingCopy};
-            Create(form, platform, 0, 0);
+            failCreate(failure);
             ASSERT_EQ(form.GuidanceText(), Message(failure, ProgramFolder));
 
             platform.WriteSucceeds = true;
             platform.MissingFiles = {};
+            platform.CutShort = {};
+            log.clear();
             Create(form, platform, 0, 0);
             EXPECT_EQ(form.GuidanceText(), Message(*icon ? MsgReadyToCreate : MsgTargetChosen));
             EXPECT_EQ(view.RefreshedText, form.GuidanceText());
-            EXPECT_EQ(log[log.size() - 5], "repaint");
+            EXPECT_THAT(log, Contains("repaint"));
             EXPECT_TRUE(form.IsEnabled(MakeImageItem));
         }
     }
@@ -236,14 +268,22 @@ TEST_F(CreateTest, ZeroSplashDurationBecomesFiveAndShowsAtTheNextRefresh) {
     EXPECT_EQ(view.RefreshedSettings.SplashSeconds, "5");
 }
 
-TEST_F(CreateTest, TestRunsTheLastCreatedEntriesFromTheBaseFolder) {
+TEST_F(CreateTest, TestRunsTheLastCreatedEntriesWithTheDiscsOwnLauncher) {
     Create(form, platform, 0, 0);
     form.Settings().TargetFiles = "other.html";  // not created yet
     log.clear();
 
     plivora::Test(form, platform);  // qualified: the fixture inherits a class named Test
 
-    EXPECT_THAT(log, ElementsAre("launch Plivora.exe [\"index.html\" /verbose ] in D:\\Disc"));
+    EXPECT_THAT(log, ElementsAre("launch D:\\Disc\\Plivora.exe [\"index.html\" /verbose ] in D:\\Disc"));
+
+    // Deleted since: nothing else may stand in for it.
+    platform.MissingFiles = {"D:\\Disc\\Plivora.exe"};
+    log.clear();
+    plivora::Test(form, platform);
+    EXPECT_THAT(log, ElementsAre("refresh", "repaint"));
+    EXPECT_EQ(form.GuidanceText(), Message(MsgLauncherMissing));
+    EXPECT_TRUE(form.IsEnabled(TestButton));
 }
 
 }  // namespace

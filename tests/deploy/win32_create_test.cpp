@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "deploy_commands.h"
+#include "launcher_command_line.h"
 #include "recording_view.h"
 #include "win32_platform_operations.h"
 #include "win32_test_support.h"
@@ -150,17 +151,60 @@ TEST_F(Win32CreateTest, MissingBackupDeploysTheWorkingCopySilently) {
 }
 
 TEST_F(Win32CreateTest, RemovesDontAskUnderTheArgumentsKeyOnly) {
-    ScratchKey key(launchArguments);
-    ScratchKey withoutBlank(launchArguments.substr(0, launchArguments.size() - 1));
-    ASSERT_TRUE(SetStringValue(key.Name(), "DontAsk", "1"));
-    ASSERT_TRUE(SetStringValue(key.Name(), "Other", "kept"));
-    ASSERT_TRUE(SetStringValue(withoutBlank.Name(), "DontAsk", "1"));
+    // Where Windows merges the classes, and where the launcher itself writes the answer.
+    for (const auto& [root, below] : {std::pair<HKEY, std::string>{HKEY_CLASSES_ROOT, ""},
+                                      std::pair<HKEY, std::string>{HKEY_CURRENT_USER, UserClassesKey}}) {
+        SCOPED_TRACE(below);
+        ScratchKey key(below + launchArguments, root);
+        ScratchKey withoutBlank(below + launchArguments.substr(0, launchArguments.size() - 1), root);
+        ASSERT_TRUE(SetStringValue(key.Name(), "DontAsk", "1", root));
+        ASSERT_TRUE(SetStringValue(key.Name(), "Other", "kept", root));
+        ASSERT_TRUE(SetStringValue(withoutBlank.Name(), "DontAsk", "1", root));
 
-    Create(form, platform, 0, 0);
+        Create(form, platform, 0, 0);
 
-    EXPECT_FALSE(ValueExists(key.Name(), "DontAsk"));
-    EXPECT_TRUE(ValueExists(key.Name(), "Other"));
-    EXPECT_TRUE(ValueExists(withoutBlank.Name(), "DontAsk")) << "the trailing blank is part of the name";
+        EXPECT_FALSE(ValueExists(key.Name(), "DontAsk", root));
+        EXPECT_TRUE(ValueExists(key.Name(), "Other", root));
+        EXPECT_TRUE(ValueExists(withoutBlank.Name(), "DontAsk", root)) << "the trailing blank is part of the name";
+    }
+}
+
+TEST_F(Win32CreateTest, AFullDiskLosesNothingAndIsNeverCalledASuccess) {
+    std::string whyNot;
+    const std::optional<std::string> drive = fakes::EmptyFaultDrive(whyNot);
+    ASSERT_TRUE(drive) << whyNot;
+    // Larger than the room left once autorun.inf is written.
+    const std::string launcher(96 * 1024, 'L');
+    ASSERT_TRUE(WriteBytes(backup, launcher));
+    const std::string disc = *drive + "Disc";
+    ASSERT_TRUE(MakeFolder(disc));
+    const std::string inf = disc + "\\autorun.inf";
+    const std::string previous = "[autorun]\r\nopen=earlier.exe\r\n";
+    const std::string written = "[autorun]\r\nopen=Plivora.exe " + launchArguments + "\r\nicon=Plivora.exe\r\n";
+    form.Settings().BaseFolder = disc;
+
+    struct Case {
+        const char* room;
+        std::size_t bytes;
+        const std::string& inf;
+        GuidanceMessage message;
+    };
+    for (const Case& c : {Case{"none", 0, previous, MsgWriteFailed},
+                          Case{"for autorun.inf only", 16 * 1024, written, MsgCopyIncomplete}}) {
+        SCOPED_TRACE(std::string("room: ") + c.room);
+        ASSERT_TRUE(WriteBytes(inf, previous));
+        ASSERT_TRUE(fakes::FillDriveLeaving(*drive, c.bytes));
+        form.SetEnabled(TestButton, false);
+
+        Create(form, platform, 0, 0);
+
+        EXPECT_EQ(ReadBytes(inf), c.inf);
+        EXPECT_THAT(FolderEntries(disc), ElementsAre("autorun.inf")) << "no broken launcher, no temporary file";
+        EXPECT_EQ(form.GuidanceText(), Message(c.message));
+        EXPECT_EQ(form.IsEnabled(TestButton), c.message != MsgWriteFailed);
+        EXPECT_FALSE(form.IsEnabled(MakeImageItem));
+        ASSERT_TRUE(DeleteFileA((*drive + "filler").c_str()));
+    }
 }
 
 TEST_F(Win32CreateTest, ProgramFolderPastThePathLimitFailsTheCopyCleanly) {
@@ -186,9 +230,10 @@ TEST_F(Win32CreateTest, CopyRefusesATargetPathPastTheLimit) {
     }
     ASSERT_GE(deep.size() + source.size() - scratch.Path().size(), static_cast<std::size_t>(MAX_PATH));
 
-    EXPECT_FALSE(platform.CopyFileIntoFolder(source, deep));
+    EXPECT_EQ(platform.CopyFileIntoFolder(source, deep), CopyOutcome::Failed);
     EXPECT_TRUE(FolderEntries(deep).empty());
-    EXPECT_TRUE(platform.CopyFileIntoFolder(source, baseFolder)) << "the same file copies to a short path";
+    EXPECT_EQ(platform.CopyFileIntoFolder(source, baseFolder), CopyOutcome::Copied)
+        << "the same file copies to a short path";
 }
 
 }  // namespace

@@ -117,11 +117,49 @@ std::string LongPath(const std::string& path) {
     return longer;
 }
 
-ScratchKey::ScratchKey(std::string name) : name_(std::move(name)) {
-    SHDeleteKeyA(HKEY_CLASSES_ROOT, name_.c_str());
+std::optional<std::string> EmptyFaultDrive(std::string& whyNot) {
+    char drive[8] = {};
+    if (!GetEnvironmentVariableA("PLIVORA_FAULT_DRIVE", drive, sizeof drive)) {
+        char reason[512] = "tools/with-wine.sh did not set up the drive";
+        GetEnvironmentVariableA("PLIVORA_FAULT_DRIVE_UNAVAILABLE", reason, sizeof reason);
+        whyNot = std::string("no full-disk drive: ") + reason;
+        return std::nullopt;
+    }
+    const std::string root = std::string(drive) + "\\";
+    for (const std::string& name : FolderEntries(root)) {
+        SetFileAttributesA((root + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileA((root + name).c_str())) RemoveTree(root + name);
+    }
+    ULARGE_INTEGER total{};
+    if (!GetDiskFreeSpaceExA(root.c_str(), nullptr, &total, nullptr) || total.QuadPart > 4u << 20) {
+        whyNot = root + " is not the session's small tmpfs";
+        return std::nullopt;
+    }
+    return root;
 }
 
-ScratchKey::~ScratchKey() { SHDeleteKeyA(HKEY_CLASSES_ROOT, name_.c_str()); }
+bool FillDriveLeaving(const std::string& root, std::size_t room) {
+    const HANDLE created = CreateFileA((root + "filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE) return false;
+    UniqueKernelHandle file(created);
+    const std::string block(4096, 'f');
+    DWORD written = 0;
+    while (WriteFile(file.Get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&
+           written == block.size()) {
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < static_cast<LONGLONG>(room)) return false;
+    if (room == 0) return true;
+    size.QuadPart -= static_cast<LONGLONG>(room);
+    return SetFilePointerEx(file.Get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(file.Get());
+}
+
+ScratchKey::ScratchKey(std::string name, HKEY root) : name_(std::move(name)), root_(root) {
+    SHDeleteKeyA(root_, name_.c_str());
+}
+
+ScratchKey::~ScratchKey() { SHDeleteKeyA(root_, name_.c_str()); }
 
 bool CreateKey(const std::string& path, HKEY root) {
     UniqueRegKey key;

@@ -43,10 +43,17 @@ std::string ModuleFolder();
 // The long, absolute form of an existing path, for comparing paths the platform returns.
 std::string LongPath(const std::string& path);
 
-// A key under HKEY_CLASSES_ROOT that the test owns: removed with its tree at the end.
+// Drive E: of the test session, a 1 MB tmpfs that tools/fault-drive.sh mounts, emptied;
+// its root. Nothing, with whyNot saying why, when the session has no such drive.
+std::optional<std::string> EmptyFaultDrive(std::string& whyNot);
+// Fills the drive with a file until no byte is free, then gives room bytes of it back.
+bool FillDriveLeaving(const std::string& root, std::size_t room);
+
+// A key under HKEY_CLASSES_ROOT (or another root) that the test owns: removed with its
+// tree at the end.
 class ScratchKey {
 public:
-    explicit ScratchKey(std::string name);
+    explicit ScratchKey(std::string name, HKEY root = HKEY_CLASSES_ROOT);
     ~ScratchKey();
     ScratchKey(const ScratchKey&) = delete;
     ScratchKey& operator=(const ScratchKey&) = delete;
@@ -57,6 +64,7 @@ public:
 
 private:
     std::string name_;
+    HKEY root_;
 };
 
 // Under HKEY_CLASSES_ROOT unless another root is given.

@@ -163,6 +163,12 @@ const ExpectedMessage ExpectedMessages[] = {
      {"Please save the CD-ROM image outside your CD-ROM Base Folder, or it would contain itself."}},
     {MsgImageFailed, {"The CD-ROM image could not be written: %s. Nothing was left behind."}},
     {MsgImageCancelled, {"The CD-ROM image was not written."}},
+    {MsgCopyIncomplete,
+     {"Plivora.exe could not be copied whole into your CD-ROM Base Folder: the disk may be full or the "
+      "folder read-only. Please make room, then press the 'Create' button again."}},
+    {MsgLauncherMissing,
+     {"Plivora.exe is missing from your CD-ROM Base Folder, so the test cannot run. Press the 'Create' "
+      "button to copy it there again."}},
 };
 
 std::string JoinParagraphs(const std::vector<std::string>& paragraphs) {

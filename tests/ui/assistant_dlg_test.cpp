@@ -88,6 +88,19 @@ TEST_F(AssistantFormTest, TypicalUseFromFolderToTest) {
     EXPECT_EQ(record.substr(0, record.find('\n')), "\"index.html\" /verbose ");
     EXPECT_NE(record.find("\n" + fakes::LongPath(base_.Path()) + "\n"), std::string::npos) << record;
     EXPECT_EQ(form.EnabledControls(), Plus(targetChosen, {IDC_TEST_BUTTON}));
+
+    // With the disc's launcher gone, the working copy beside the program must not stand in.
+    ASSERT_TRUE(::DeleteFileA((base_ / "Plivora.exe").c_str()));
+    ASSERT_TRUE(::DeleteFileA((base_ / "launch_record.txt").c_str()));
+    ::DeleteFileA((programFolder_ + "launch_record.txt").c_str());
+    form.Click(IDC_TEST_BUTTON);
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgLauncherMissing));
+    EXPECT_TRUE(form.Enabled(IDC_TEST_BUTTON));
+    form.Click(IDC_CREATE_BUTTON);
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgTargetChosen)) << "a full Create replaces the failure";
+    form.Click(IDC_TEST_BUTTON);
+    EXPECT_TRUE(fakes::WaitForFile(base_ / "launch_record.txt"));
+    EXPECT_FALSE(fakes::FileExists(programFolder_ + "launch_record.txt")) << "another launcher ran";
 }
 
 TEST_F(AssistantFormTest, HelpButtonsShowTheirTopicWithoutTouchingTest) {

@@ -1,0 +1,26 @@
+# Sourced by with-wine.sh: drive E: of the Wine session is a 1 MB tmpfs, so that tests
+# can fill it and see what a full disk does to the programs. Mounting needs root, as the
+# test machines and CI run; elsewhere the tests that need the drive fail and say why.
+# Usage: mount_fault_drive BUILD_DIR (after the prefix exists, before wineserver starts);
+#        unmount_fault_drive (after wineserver has ended).
+FAULT_DRIVE_DIR=""
+
+mount_fault_drive() {
+  local dir="$1/fault-drive" reason
+  mkdir -p "$dir"
+  mountpoint -q "$dir" && umount "$dir" 2>/dev/null
+  if reason=$(mount -t tmpfs -o size=1m,mode=0777 plivora-fault "$dir" 2>&1); then
+    FAULT_DRIVE_DIR="$dir"
+    export PLIVORA_FAULT_DRIVE="E:"
+    unset PLIVORA_FAULT_DRIVE_UNAVAILABLE
+  else
+    export PLIVORA_FAULT_DRIVE_UNAVAILABLE="a 1 MB tmpfs could not be mounted at $dir: ${reason:-mount failed}"
+  fi
+  ln -sfn "$dir" "$WINEPREFIX/dosdevices/e:"
+}
+
+unmount_fault_drive() {
+  # Lazily: a program Wine ended a moment ago may still hold a file there.
+  [ -n "$FAULT_DRIVE_DIR" ] && umount -l "$FAULT_DRIVE_DIR" 2>/dev/null
+  FAULT_DRIVE_DIR=""
+}
