@@ -8,10 +8,12 @@
 #include <iterator>
 #include <map>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "disc_image_writer.h"
 #include "generated_tree.h"
+#include "image_structure.h"
 
 namespace plivora::testing {
 namespace {
@@ -91,6 +93,7 @@ TEST_P(DiscImageReaderTest, BothTreesReadBackAsTheSource) {
     const DiscImageResult result = WriteDiscImage(tree, MakeVolumeLabel(u"Test"), sink, nullptr);
     ASSERT_TRUE(result.Ok());
     ASSERT_EQ(sink.Bytes.size(), result.bytes);
+    EXPECT_THAT(CheckImageStructure(sink.Bytes), ::testing::IsEmpty());
     std::ofstream(dir / "image.iso", std::ios::binary).write(sink.Bytes.data(), sink.Bytes.size());
     ExpectTreeRead(tc, dir / "image.iso", dir / "joliet", true);
     ExpectTreeRead(tc, dir / "image.iso", dir / "primary", false);
