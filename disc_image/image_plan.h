@@ -68,11 +68,13 @@ void ForEachRecord(const ImagePlan& plan, const PlanFolder& folder, Tree tree, V
     record.isFolder = true;
     record.identifier = identifier;
     record.identifierBytes = 1;
-    for (const PlanFolder* f : {&folder, &parent}) {
-        identifier[0] = f == &folder ? 0 : 1;
-        record.extent = f->extent[tree];
-        record.bytes = f->bytes[tree];
-        record.modified = plan.nodes[f->node].modified;
+    // By position, not by address: the root is its own parent, yet its '..' is still 0x01.
+    const PlanFolder* const dots[] = {&folder, &parent};
+    for (std::uint8_t dot = 0; dot < 2; ++dot) {
+        identifier[0] = dot;
+        record.extent = dots[dot]->extent[tree];
+        record.bytes = dots[dot]->bytes[tree];
+        record.modified = plan.nodes[dots[dot]->node].modified;
         visit(record);
     }
     for (std::uint32_t i = 0; i < self.childCount; ++i) {

@@ -8,10 +8,12 @@
 #include <iterator>
 #include <map>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "disc_image_writer.h"
 #include "generated_tree.h"
+#include "image_structure.h"
 
 namespace plivora::testing {
 namespace {
@@ -92,6 +94,7 @@ TEST_P(DiscImageReaderTest, BothTreesReadBackAsTheSource) {
     ASSERT_TRUE(result.Ok());
     ASSERT_EQ(sink.Bytes.size(), result.bytes);
     std::ofstream(dir / "image.iso", std::ios::binary).write(sink.Bytes.data(), sink.Bytes.size());
+    EXPECT_THAT(CheckImageFileStructure(dir / "image.iso"), ::testing::IsEmpty());
     ExpectTreeRead(tc, dir / "image.iso", dir / "joliet", true);
     ExpectTreeRead(tc, dir / "image.iso", dir / "primary", false);
     if (!HasFailure()) fs::remove_all(dir);

@@ -1,17 +1,21 @@
 // The writer against in-memory trees: what it refuses, failures while writing, stopping,
-// progress, the descriptors and path tables, and the same bytes for the same tree.
+// progress, the descriptors, the structure readers rely on, and the same bytes for the
+// same tree.
 #include "disc_image_writer.h"
 
 #include <functional>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "generated_tree.h"
+#include "image_structure.h"
 
 namespace plivora::testing {
 namespace {
 
 using Error = DiscImageError;
+using ::testing::IsEmpty;
 
 std::vector<TreeEntry> SmallTree(std::vector<TreeEntry> extra = {}) {
     extra.insert(extra.end(), {{u"docs\\manual.pdf", 1100000}, {u"setup.exe", 5000, false, kDefaultTime + 7},
@@ -125,17 +129,6 @@ TEST(DiscImageWriterTest, SameTreeGivesTheSameBytesWhateverTheListingOrder) {
     EXPECT_TRUE(first.Bytes == second.Bytes);
 }
 
-std::uint32_t Little32(const std::string& b, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<std::uint8_t>(b[at + i]);
-    return v;
-}
-std::uint32_t Big32(const std::string& b, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v = v << 8 | static_cast<std::uint8_t>(b[at + i]);
-    return v;
-}
-
 TEST(DiscImageWriterTest, DescriptorsCarryTheLabelAndTheNewestTime) {
     GeneratedTree tree(SmallTree());
     MemorySink sink;
@@ -152,48 +145,19 @@ TEST(DiscImageWriterTest, DescriptorsCarryTheLabelAndTheNewestTime) {
     EXPECT_EQ(sink.Bytes.substr(18 * kSectorBytes, 7), std::string("\xff" "CD001\1"));
 }
 
-// Windows finds folders through the path tables: both byte orders must agree, and each
-// record must point at a directory whose '.' and '..' are that folder and its parent.
-TEST(DiscImageWriterTest, PathTablesPointAtDirectoriesOfWholeRecords) {
-    std::vector<TreeEntry> entries = SmallTree();
-    for (int i = 0; i < 60; ++i)  // a Joliet directory of several sectors
-        entries.push_back({u"docs\\old\\" + std::u16string(90, u'a' + i % 26) + std::u16string(1, u'A' + i / 26), 1});
-    GeneratedTree tree(entries);
-    MemorySink sink;
-    ASSERT_TRUE(Write(tree, sink).Ok());
-    const std::string& b = sink.Bytes;
-    for (std::size_t descriptor : {16u, 17u}) {
-        const std::size_t at = descriptor * kSectorBytes;
-        const std::uint32_t size = Little32(b, at + 132);
-        const std::size_t little = Little32(b, at + 140) * kSectorBytes, big = Big32(b, at + 148) * kSectorBytes;
-        std::vector<std::uint32_t> extents;
-        std::size_t records = 0;
-        for (std::size_t p = 0, previousParent = 1; p < size; p += 8 + b[little + p] + b[little + p] % 2) {
-            const std::uint32_t extent = Little32(b, little + p + 2);
-            const std::uint32_t parent = static_cast<std::uint8_t>(b[little + p + 6]) | b[little + p + 7] << 8;
-            EXPECT_EQ(Big32(b, big + p + 2), extent);
-            EXPECT_EQ(b.substr(little + p + 8, b[little + p]), b.substr(big + p + 8, b[big + p]));
-            ASSERT_GE(parent, previousParent);
-            ASSERT_LE(parent, extents.size() + 1);
-            previousParent = parent;
-            extents.push_back(extent);
-            const std::size_t dir = std::size_t{extent} * kSectorBytes;
-            EXPECT_EQ(Little32(b, dir + 2), extent);                        // '.'
-            EXPECT_EQ(Little32(b, dir + 34 + 2), extents[parent - 1]);  // '..'
-            const std::uint32_t dirBytes = Little32(b, dir + 10);
-            for (std::size_t r = 0; r < dirBytes; ++records) {
-                const auto length = static_cast<std::uint8_t>(b[dir + r]);
-                if (length == 0) {
-                    r = (r / kSectorBytes + 1) * kSectorBytes;
-                    --records;
-                    continue;
-                }
-                EXPECT_LE(r % kSectorBytes + length, kSectorBytes);
-                r += length;
-            }
-        }
-        EXPECT_EQ(extents.size(), 4u);  // the base folder, docs, docs\old and empty
-        EXPECT_EQ(records, 2 * extents.size() + 6 + 60);
+// Windows finds folders through the path tables, other readers through the directories,
+// some through the big-endian halves: all of it must agree, for a directory of several
+// sectors and for a root with nothing in it.
+TEST(DiscImageWriterTest, ImagesAreSoundInStructure) {
+    std::vector<TreeEntry> crowded = SmallTree();
+    for (int i = 0; i < 60; ++i)
+        crowded.push_back(
+            {u"docs\\old\\" + std::u16string(90, u'a' + i % 26) + std::u16string(1, u'A' + i / 26), 1});
+    for (const std::vector<TreeEntry>& entries : {crowded, std::vector<TreeEntry>{}}) {
+        GeneratedTree tree(entries);
+        MemorySink sink;
+        ASSERT_TRUE(Write(tree, sink).Ok());
+        EXPECT_THAT(CheckImageStructure(sink.Bytes), IsEmpty());
     }
 }
 

@@ -521,12 +521,26 @@ TEST_F(FormModelTest, ImageOutcomesAreToldOnThePanel) {
     } cases[] = {
         {result(DiscImageError::kNone, 3 << 20, 1536), ready + "3.0" + burn},
         {result(DiscImageError::kNone, 52428, 26), ready + "0.1" + burn},  // never "0.0"
+        {result(DiscImageError::kNone, 10380902, 5069), ready + "9.9" + burn},
+        {result(DiscImageError::kNone, (10 << 20) - 1, 5120), ready + "10" + burn},  // not "10.0"
+        {result(DiscImageError::kNone, 21 << 19, 5376), ready + "11" + burn},        // 10.5 rounds up
         {result(DiscImageError::kNone, 737280000, 360000), ready + "703" + burn},
         {result(DiscImageError::kNone, 737282048, 360001),
          ready + "703" + burn + " It is larger than a CD-ROM (700 MB); burn it to a DVD."},
         {result(DiscImageError::kCancelled, 0, 0), "The CD-ROM image was not written."},
+        {result(DiscImageError::kNameTooLong, 0, 0),
+         failed + "the name of 'C:\\CD_Temp\\big.bin' is longer than 103 letters. Nothing was left behind."},
         {result(DiscImageError::kFileTooLarge, 0, 0),
          failed + "'C:\\CD_Temp\\big.bin' is 4 GB or larger. Nothing was left behind."},
+        {result(DiscImageError::kTooManyFolders, 0, 0),
+         failed + "'C:\\CD_Temp\\big.bin' holds more than 65,535 folders. Nothing was left behind."},
+        {result(DiscImageError::kImageTooLarge, 0, 0),
+         failed + "'C:\\Work\\CD_Temp.iso' would be larger than a disc image can be. "
+                  "Nothing was left behind."},
+        {result(DiscImageError::kReadFailed, 0, 0),
+         failed + "'C:\\CD_Temp\\big.bin' could not be read. Nothing was left behind."},
+        {result(DiscImageError::kFileChanged, 0, 0),
+         failed + "'C:\\CD_Temp\\big.bin' changed while it was being read. Nothing was left behind."},
         {result(DiscImageError::kWriteFailed, 0, 0),
          failed + "'C:\\Work\\CD_Temp.iso' could not be saved; the disk may be full or the folder read-only. "
                   "Nothing was left behind."},
