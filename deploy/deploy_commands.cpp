@@ -1,5 +1,8 @@
 #include "deploy_commands.h"
 
+#include <optional>
+
+#include "image_messages.h"
 #include "launcher_command_line.h"
 #include "project_settings.h"
 
@@ -7,15 +10,31 @@ namespace plivora {
 
 namespace {
 
-void ShowFailure(FormModel& form, GuidanceMessage message, const std::string& insert = {}) {
+void Show(FormModel& form, GuidanceMessage message, const std::string& insert = {}) {
     form.ShowMessage(message, insert);
     form.RefreshControls();
     form.RepaintBand();
 }
 
+struct Warning {
+    GuidanceMessage message;
+    std::string insert;
+};
+
+// Where Windows will not do with the disc what its maker expects; the first that applies.
+std::optional<Warning> DiscWarning(const std::string& baseFolder, PlatformOperations& platform) {
+    if (platform.IsRemovableDriveRoot(baseFolder)) return Warning{MsgRemovableDrive, {}};
+    // Counted as the image counts it, so this and Make Disc Image agree; a folder that
+    // cannot be imaged is no reason to warn here.
+    const DiscImageResult image = platform.MeasureImage(baseFolder);
+    if (!image.Ok() || !image.LargerThanCd()) return std::nullopt;
+    return Warning{MsgLargerThanCd, MegabytesText(image.bytes)};
+}
+
 }  // namespace
 
 void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, int secondaryPrompt) {
+    if (!form.DiscCheckPassed()) return;
     platform.ShowWaitCursor();
 
     ProjectSettings& settings = form.Settings();
@@ -31,7 +50,7 @@ void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, i
         // What the folder holds now may not match the form: no image of it.
         form.LauncherCopied(false);
         platform.ShowArrowCursor();
-        ShowFailure(form, MsgWriteFailed);
+        Show(form, MsgWriteFailed);
         return;
     }
 
@@ -49,12 +68,14 @@ void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, i
         deployed = platform.CopyFileIntoFolder(programFolder + "\\" + LauncherName, baseFolder);
         platform.NotifyFolderChanged(baseFolder);
     }
-    if (deployed == CopyOutcome::Copied)
-        form.ClearCreateFailure();
-    else if (deployed == CopyOutcome::Incomplete)
-        ShowFailure(form, MsgCopyIncomplete);
+    if (deployed == CopyOutcome::Incomplete)
+        Show(form, MsgCopyIncomplete);
+    else if (deployed == CopyOutcome::Failed)
+        Show(form, MsgCopyFailed, programFolder);
+    else if (const std::optional<Warning> warning = DiscWarning(settings.BaseFolder, platform))
+        Show(form, warning->message, warning->insert);
     else
-        ShowFailure(form, MsgCopyFailed, programFolder);
+        form.ClearCreateFailure();
 
     // Forget what the launcher remembered for these arguments, so its next run starts afresh.
     platform.RemoveClassesValue(LaunchArguments(openEntry), LauncherStateValue);
@@ -68,7 +89,7 @@ void Test(FormModel& form, PlatformOperations& platform) {
     // The disc's own launcher or none: a bare name would find another copy on the path.
     const std::string& baseFolder = form.Settings().BaseFolder;
     const std::string launcher = BaseFolderWithSeparator(baseFolder) + LauncherName;
-    if (!platform.FileExists(launcher)) return ShowFailure(form, MsgLauncherMissing);
+    if (!platform.FileExists(launcher)) return Show(form, MsgLauncherMissing);
     platform.Launch(launcher, LaunchArguments(form.OpenEntry()), baseFolder);
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "disc_image_writer.h"
+
 namespace plivora {
 
 // How a file copy ended, judged by what the copy holds, not by what the copier said.
@@ -35,6 +37,13 @@ public:
     virtual bool RemoveClassesValue(const std::string& subkey, const std::string& valueName) = 0;
 
     virtual bool FileExists(const std::string& path) = 0;
+
+    // Whether the folder is the root of a removable drive (a USB stick, a memory card),
+    // from which Windows starts nothing by itself.
+    virtual bool IsRemovableDriveRoot(const std::string& folder) = 0;
+
+    // What an image of the folder would take, as Make Disc Image would write it.
+    virtual DiscImageResult MeasureImage(const std::string& folder) = 0;
 
     // Starts a program; whether it started is the shell's to report.
     virtual void Launch(const std::string& program, const std::string& arguments,

@@ -6,6 +6,8 @@
 #include <shlobj.h>
 
 #include "ansi_text.h"
+#include "ansi_wide.h"
+#include "folder_disc_tree.h"
 #include "launcher_command_line.h"
 #include "lazy_imports.h"
 #include "project_settings.h"
@@ -104,6 +106,18 @@ bool Win32PlatformOperations::RemoveClassesValue(const std::string& subkey, cons
 bool Win32PlatformOperations::FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32PlatformOperations::IsRemovableDriveRoot(const std::string& folder) {
+    const std::string root = BaseFolderWithSeparator(folder);
+    char volume[MAX_PATH] = {};
+    return GetVolumePathNameA(root.c_str(), volume, MAX_PATH) && lstrcmpiA(volume, root.c_str()) == 0 &&
+           GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE;
+}
+
+DiscImageResult Win32PlatformOperations::MeasureImage(const std::string& folder) {
+    FolderDiscTree tree(WideFromAnsi(folder));
+    return MeasureDiscImage(tree);
 }
 
 void Win32PlatformOperations::Launch(const std::string& program, const std::string& arguments,

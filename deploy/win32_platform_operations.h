@@ -20,6 +20,8 @@ public:
     void NotifyFolderChanged(const std::string& folder) override;
     bool RemoveClassesValue(const std::string& subkey, const std::string& valueName) override;
     bool FileExists(const std::string& path) override;
+    bool IsRemovableDriveRoot(const std::string& folder) override;
+    DiscImageResult MeasureImage(const std::string& folder) override;
     void Launch(const std::string& program, const std::string& arguments, const std::string& folder) override;
 
 private:

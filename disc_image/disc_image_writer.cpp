@@ -155,4 +155,13 @@ DiscImageResult WriteDiscImage(DiscTree& tree, const VolumeLabel& label, ImageSi
     return ImageStreamer(plan, tree, sink, progress).Write(label);
 }
 
+DiscImageResult MeasureDiscImage(DiscTree& tree) {
+    ImagePlan plan;
+    DiscImageResult planned = PlanImage(tree, nullptr, plan);
+    if (!planned.Ok()) return planned;
+    planned.sectors = plan.sectors;
+    planned.bytes = std::uint64_t{plan.sectors} * kSectorBytes;
+    return planned;
+}
+
 }  // namespace plivora

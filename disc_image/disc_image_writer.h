@@ -43,4 +43,8 @@ struct DiscImageResult {
 DiscImageResult WriteDiscImage(DiscTree& tree, const VolumeLabel& label, ImageSink& sink,
                                ImageProgress* progress);
 
+// What WriteDiscImage would make of the tree, read but not written: its sectors and bytes,
+// or why it would refuse the tree.
+DiscImageResult MeasureDiscImage(DiscTree& tree);
+
 }  // namespace plivora

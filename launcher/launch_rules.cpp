@@ -5,34 +5,6 @@
 
 namespace plivora::launcher {
 
-std::vector<std::string> ResolveTargets(const std::string& targetFiles, const ExistsFunction& exists) {
-    std::vector<std::string> pieces;
-    for (std::size_t start = 0;;) {
-        const std::size_t cut = targetFiles.find(", ", start);
-        pieces.push_back(
-            targetFiles.substr(start, cut == std::string::npos ? std::string::npos : cut - start));
-        if (cut == std::string::npos) break;
-        start = cut + 2;
-    }
-    std::vector<std::string> names;
-    for (std::size_t first = 0; first < pieces.size();) {
-        std::size_t taken = 1;
-        for (std::size_t count = pieces.size() - first; count > 1; --count) {
-            std::string joined = pieces[first];
-            for (std::size_t i = 1; i < count; ++i) joined += ", " + pieces[first + i];
-            if (exists(joined)) {
-                taken = count;
-                break;
-            }
-        }
-        std::string name = pieces[first];
-        for (std::size_t i = 1; i < taken; ++i) name += ", " + pieces[first + i];
-        if (!name.empty()) names.push_back(std::move(name));
-        first += taken;
-    }
-    return names;
-}
-
 std::string OnDisc(const std::string& root, const std::string& name) {
     const bool absolute = (name.size() >= 2 && name[1] == ':') || (!name.empty() && IsSeparator(name[0]));
     return absolute ? name : root + name;

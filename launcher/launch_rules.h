@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "launcher_command_line.h"
+
 namespace plivora::launcher {
 
 // True when the path, relative to the disc's root or absolute, names an existing file.
 using ExistsFunction = std::function<bool(const std::string&)>;
 
-// The target list cut into names. A name may itself hold ", " (as in "Report, 2004.pdf"):
-// consecutive pieces are joined back whenever the joined name exists on the disc.
-std::vector<std::string> ResolveTargets(const std::string& targetFiles, const ExistsFunction& exists);
+// The target list cut into names, as the Assistant's disc check cuts it.
+using plivora::ResolveTargets;
 
 // A disc name made absolute against the root, which ends in a separator.
 std::string OnDisc(const std::string& root, const std::string& name);

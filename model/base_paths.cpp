@@ -19,11 +19,6 @@ bool PrefixEndsAtSeparator(const std::string& path, const std::string& baseFolde
 }  // namespace
 
 bool IsInsideBase(const std::string& path, const std::string& baseFolder) {
-    if (baseFolder.empty() || path.compare(0, baseFolder.size(), baseFolder) != 0) return false;
-    return PrefixEndsAtSeparator(path, baseFolder);
-}
-
-bool IsInsideBaseIgnoringCase(const std::string& path, const std::string& baseFolder) {
     auto fold = [](char c) { return IsSeparator(c) ? '\\' : std::toupper(static_cast<unsigned char>(c)); };
     if (baseFolder.empty() || path.size() < baseFolder.size()) return false;
     std::mblen(nullptr, 0);

@@ -9,17 +9,14 @@
 namespace plivora {
 
 // True when path lies in baseFolder or below it: baseFolder is a prefix of path that
-// ends at a separator or at the end of path. Case-sensitive, separators as given, so a
-// sibling folder that merely starts with the same name is outside.
+// ends at a separator or at the end of path, so a sibling folder that merely starts
+// with the same name is outside. Letters compare without regard to case (single-byte
+// characters by the current locale; a double-byte one must match exactly) and either
+// separator matches either, as the file system itself would find the folder.
 bool IsInsideBase(const std::string& path, const std::string& baseFolder);
 
-// The same test for a file about to be written, such as a disc image: letters compared
-// without regard to case (by the current locale's single-byte rules), either separator
-// matching either, as the file system itself would find the folder.
-bool IsInsideBaseIgnoringCase(const std::string& path, const std::string& baseFolder);
-
 // The part of path after baseFolder, without leading separators.
-// The caller has found IsInsideBase true.
+// The caller has found IsInsideBase true; the letters are kept as path has them.
 std::string MakeBaseRelative(const std::string& path, const std::string& baseFolder);
 
 // The TargetFiles text for one dialog result: dialogPath is the full path of a single

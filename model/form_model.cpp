@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "base_paths.h"
+#include "disc_check.h"
 #include "guidance_strings.h"
 #include "image_messages.h"
 
@@ -20,6 +21,11 @@ constexpr GuidanceMessage ReplacedByFullCreate[] = {
     MsgCopyFailed,
     MsgCopyIncomplete,
     MsgLauncherMissing,
+    MsgSwitchWithoutFile,
+    MsgFileNotInBase,
+    MsgTextNotWritable,
+    MsgRemovableDrive,
+    MsgLargerThanCd,
 };
 
 }  // namespace
@@ -262,6 +268,16 @@ void FormModel::SetEnabled(int controlId, bool enabled) {
 void FormModel::SetEntries(const std::string& openEntry, const std::string& iconEntry) {
     openEntry_ = openEntry;
     iconEntry_ = iconEntry;
+}
+
+bool FormModel::DiscCheckPassed() {
+    const std::optional<DiscProblem> problem =
+        CheckDisc(settings_, [this](const std::string& path) { return view_.Exists(path); });
+    if (!problem) return true;
+    ShowMessage(problem->Message, problem->InsertTextId ? catalogue_.Text(problem->InsertTextId) : problem->File);
+    RefreshControls();
+    RepaintBand();
+    return false;
 }
 
 void FormModel::ClearCreateFailure() {

@@ -88,6 +88,9 @@ public:
     void RepaintBand();
     void SetEnabled(int controlId, bool enabled);
     void SetEntries(const std::string& openEntry, const std::string& iconEntry);
+    // Before Create writes anything: false, with the first reason on the panel, when the
+    // line would name a file the disc will not hold or text it cannot carry.
+    bool DiscCheckPassed();
     // After a Create that wrote and deployed everything: a failure it left on the
     // panel from an earlier Create gives way to the stage's own message.
     void ClearCreateFailure();

@@ -27,6 +27,13 @@ enum GuidanceMessage {
     // Create and Test on a disk that failed them.
     MsgCopyIncomplete,
     MsgLauncherMissing,
+    // Why Create wrote nothing: the line would name what the disc cannot hold or carry.
+    MsgSwitchWithoutFile,
+    MsgFileNotInBase,
+    MsgTextNotWritable,
+    // Written, but Windows will not do what the user expects of the disc.
+    MsgRemovableDrive,
+    MsgLargerThanCd,
 };
 
 struct HelpTopic {

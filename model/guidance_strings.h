@@ -54,6 +54,16 @@
 #define IDS_MSG_IMAGE_LARGER_THAN_CD 1315
 #define IDS_MSG_COPY_INCOMPLETE 1316
 #define IDS_MSG_LAUNCHER_MISSING 1317
+#define IDS_MSG_SWITCH_WITHOUT_FILE 1318
+#define IDS_MSG_FILE_NOT_IN_BASE 1319
+#define IDS_MSG_TEXT_NOT_WRITABLE 1320
+#define IDS_MSG_REMOVABLE_DRIVE 1321
+#define IDS_MSG_LARGER_THAN_CD 1322
+#define IDS_SWITCH_SPLASH 1500
+#define IDS_SWITCH_SECONDARY 1501
+#define IDS_TEXT_PROGRAM1 1502
+#define IDS_TEXT_PROGRAM2 1503
+#define IDS_TEXT_SPLASH_DURATION 1504
 
 #define IDS_IMAGE_REASON_NAME_TOO_LONG 1400
 #define IDS_IMAGE_REASON_FILE_TOO_LARGE 1401
@@ -112,6 +122,19 @@
 #define TXT_MSG_IMAGE_LARGER_THAN_CD "It is larger than a CD-ROM (700 MB); burn it to a DVD."
 #define TXT_MSG_COPY_INCOMPLETE "Plivora.exe could not be copied whole into your CD-ROM Base Folder: the disk may be full or the folder read-only. Please make room, then press the 'Create' button again."
 #define TXT_MSG_LAUNCHER_MISSING "Plivora.exe is missing from your CD-ROM Base Folder, so the test cannot run. Press the 'Create' button to copy it there again."
+/* Why Create wrote nothing: %s names the switch, the file or the text at fault. */
+#define TXT_MSG_SWITCH_WITHOUT_FILE "Warning!!\n\nThe %s switch is checked but no file is selected for it. Select a file with its '...' button or uncheck the switch, then press the 'Create' button again."
+#define TXT_MSG_FILE_NOT_IN_BASE "Warning!!\n\nThe file '%s' is not in your CD-ROM Base Folder, so your CD-ROM could not open it. Place the file in the CD-ROM Base Folder and re-select it, then press the 'Create' button again."
+#define TXT_MSG_TEXT_NOT_WRITABLE "Warning!!\n\nThe text in %s cannot be written into the autorun.inf file: it contains a double quote, a dollar sign in the splash duration, or a comma followed by a space where it would split the programs in two. Please change it, then press the 'Create' button again."
+/* Where a disc Create wrote will not do what its maker expects. */
+#define TXT_MSG_REMOVABLE_DRIVE "Your CD-ROM Base Folder is a removable drive, such as a USB stick or a memory card. Windows 7 and later show your CD-ROM Icon on such a drive but start nothing from it by itself. Burn the folder to a CD-ROM, or tell your users which file to open on the drive."
+#define TXT_MSG_LARGER_THAN_CD "Your CD-ROM Base Folder holds %s MB, more than a CD-ROM can hold (700 MB). Burn it to a DVD instead, or move some files out of the folder."
+/* The inserts of those messages. */
+#define TXT_SWITCH_SPLASH "Splash Screen"
+#define TXT_SWITCH_SECONDARY "Secondary Program"
+#define TXT_TEXT_PROGRAM1 "Program 1"
+#define TXT_TEXT_PROGRAM2 "Program 2"
+#define TXT_TEXT_SPLASH_DURATION "the splash duration"
 
 /* Why an image failed, each naming with %s the file or folder it is about. */
 #define TXT_IMAGE_REASON_NAME_TOO_LONG "the name of '%s' is longer than 103 letters"
@@ -168,6 +191,16 @@
     X(IDS_MSG_IMAGE_LARGER_THAN_CD, TXT_MSG_IMAGE_LARGER_THAN_CD) \
     X(IDS_MSG_COPY_INCOMPLETE, TXT_MSG_COPY_INCOMPLETE) \
     X(IDS_MSG_LAUNCHER_MISSING, TXT_MSG_LAUNCHER_MISSING) \
+    X(IDS_MSG_SWITCH_WITHOUT_FILE, TXT_MSG_SWITCH_WITHOUT_FILE) \
+    X(IDS_MSG_FILE_NOT_IN_BASE, TXT_MSG_FILE_NOT_IN_BASE) \
+    X(IDS_MSG_TEXT_NOT_WRITABLE, TXT_MSG_TEXT_NOT_WRITABLE) \
+    X(IDS_MSG_REMOVABLE_DRIVE, TXT_MSG_REMOVABLE_DRIVE) \
+    X(IDS_MSG_LARGER_THAN_CD, TXT_MSG_LARGER_THAN_CD) \
+    X(IDS_SWITCH_SPLASH, TXT_SWITCH_SPLASH) \
+    X(IDS_SWITCH_SECONDARY, TXT_SWITCH_SECONDARY) \
+    X(IDS_TEXT_PROGRAM1, TXT_TEXT_PROGRAM1) \
+    X(IDS_TEXT_PROGRAM2, TXT_TEXT_PROGRAM2) \
+    X(IDS_TEXT_SPLASH_DURATION, TXT_TEXT_SPLASH_DURATION) \
     X(IDS_IMAGE_REASON_NAME_TOO_LONG, TXT_IMAGE_REASON_NAME_TOO_LONG) \
     X(IDS_IMAGE_REASON_FILE_TOO_LARGE, TXT_IMAGE_REASON_FILE_TOO_LARGE) \
     X(IDS_IMAGE_REASON_TOO_MANY_FOLDERS, TXT_IMAGE_REASON_TOO_MANY_FOLDERS) \

@@ -290,4 +290,33 @@ std::vector<std::string> SplitTargetList(const std::string& targetFiles) {
     }
 }
 
+std::vector<std::string> ResolveTargets(const std::string& targetFiles,
+                                        const std::function<bool(const std::string&)>& exists) {
+    std::vector<std::string> pieces;
+    const std::size_t step = std::strlen(ListSeparator);
+    for (std::size_t start = 0;;) {
+        const std::size_t cut = targetFiles.find(ListSeparator, start);
+        pieces.push_back(targetFiles.substr(start, cut == std::string::npos ? std::string::npos : cut - start));
+        if (cut == std::string::npos) break;
+        start = cut + step;
+    }
+    std::vector<std::string> names;
+    for (std::size_t first = 0; first < pieces.size();) {
+        std::size_t taken = 1;
+        for (std::size_t count = pieces.size() - first; count > 1; --count) {
+            std::string joined = pieces[first];
+            for (std::size_t i = 1; i < count; ++i) joined += ListSeparator + pieces[first + i];
+            if (exists(joined)) {
+                taken = count;
+                break;
+            }
+        }
+        std::string name = pieces[first];
+        for (std::size_t i = 1; i < taken; ++i) name += ListSeparator + pieces[first + i];
+        if (!name.empty()) names.push_back(std::move(name));
+        first += taken;
+    }
+    return names;
+}
+
 }  // namespace plivora

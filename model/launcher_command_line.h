@@ -10,6 +10,7 @@
 // Everything else, "$", commas and blanks in names included, comes back unchanged.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,5 +69,11 @@ std::string Quoted(const std::string& text);
 
 // The target names of a list joined by ", "; empty names are dropped.
 std::vector<std::string> SplitTargetList(const std::string& targetFiles);
+
+// The target list as the launcher cuts it. A name may itself hold ", " (as in
+// "Report, 2004.pdf"): consecutive pieces are joined back whenever the joined name exists.
+// exists: whether a base-relative name names an existing file.
+std::vector<std::string> ResolveTargets(const std::string& targetFiles,
+                                        const std::function<bool(const std::string&)>& exists);
 
 }  // namespace plivora

@@ -78,7 +78,7 @@ void MakeDiscImage(HWND owner, FormModel& form, Pickers& pickers, ImageInput& in
     if (!image) return;
     const std::string imageName = AnsiFromWide(*image);
     // It would hold itself, and grow as it is read.
-    if (IsInsideBaseIgnoringCase(imageName, baseFolder)) return form.ImageInsideBase();
+    if (IsInsideBase(imageName, baseFolder)) return form.ImageInsideBase();
 
     const DiscImageResult result = WriteImage(owner, base, *image, input);
     form.ImageFinished(result, imageName, EntryPath(baseFolder, result.path));

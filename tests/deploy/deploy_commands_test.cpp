@@ -3,6 +3,7 @@
 #include "deploy_commands.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include <gmock/gmock.h>
@@ -42,6 +43,8 @@ public:
         return false;
     }
     bool FileExists(const std::string& path) override { return MissingFiles.count(path) == 0; }
+    bool IsRemovableDriveRoot(const std::string&) override { return Removable; }
+    DiscImageResult MeasureImage(const std::string&) override { return Image; }
     void Launch(const std::string& program, const std::string& arguments,
                 const std::string& folder) override {
         log_.push_back("launch " + program + " [" + arguments + "] in " + folder);
@@ -51,6 +54,8 @@ public:
     std::set<std::string> MissingFiles;
     // Sources whose copies come out short.
     std::set<std::string> CutShort;
+    bool Removable = false;
+    DiscImageResult Image;
     std::string WrittenText;
 
 private:
@@ -191,17 +196,23 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
         platform.WriteSucceeds = failure != MsgWriteFailed;
         if (failure == MsgCopyFailed) platform.MissingFiles = {Backup, WorkingCopy};
         if (failure == MsgCopyIncomplete) platform.CutShort = {WorkingCopy};
+        platform.Removable = failure == MsgRemovableDrive;
+        form.Settings().UseSplash = failure == MsgSwitchWithoutFile;
         Create(form, platform, 0, 0);
+        form.Settings().UseSplash = 0;
+        platform.Removable = false;
         if (failure != MsgLauncherMissing) return;
         platform.MissingFiles = {"D:\\Disc\\Plivora.exe"};
         plivora::Test(form, platform);
     };
     for (const char* icon : {"", "logo.ico"}) {
-        for (GuidanceMessage failure : {MsgWriteFailed, MsgCopyFailed, MsgCopyIncomplete, MsgLauncherMissing}) {
+        for (GuidanceMessage failure : {MsgWriteFailed, MsgCopyFailed, MsgCopyIncomplete, MsgLauncherMissing,
+                                        MsgSwitchWithoutFile, MsgRemovableDrive}) {
             SCOPED_TRACE(std::string(icon) + " after " + std::to_string(failure));
             form.Settings().IconFile = icon;
             failCreate(failure);
-            ASSERT_EQ(form.GuidanceText(), Message(failure, ProgramFolder));
+            ASSERT_EQ(form.GuidanceText(),
+                      Message(failure, failure == MsgSwitchWithoutFile ? "Splash Screen" : ProgramFolder));
 
             platform.WriteSucceeds = true;
             platform.MissingFiles = {};
@@ -214,6 +225,136 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
             EXPECT_TRUE(form.IsEnabled(MakeImageItem));
         }
     }
+}
+
+// Each reason the disc could not work stops Create before it composes or writes anything.
+TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
+    struct Case {
+        const char* problem;
+        std::function<void(ProjectSettings&)> set;
+        std::set<std::string> missing;
+        GuidanceMessage message;  // MsgReadyToCreate: no problem, Create writes
+        const char* insert;
+    };
+    const auto splash = [](const char* file, const char* seconds) {
+        return [=](ProjectSettings& s) {
+            s.UseSplash = 1;
+            s.SplashFile = file;
+            s.SplashSeconds = seconds;
+        };
+    };
+    const auto force = [](const char* first, const char* second) {
+        return [=](ProjectSettings& s) {
+            s.TryForce = 1;
+            s.ForceProgram1 = first;
+            s.ForceProgram2 = second;
+        };
+    };
+    const std::vector<Case> cases = {
+        {"splash ticked without a file", splash("", "5"), {}, MsgSwitchWithoutFile, "Splash Screen"},
+        {"secondary ticked without a file", [](ProjectSettings& s) { s.UseSecondary = 1; }, {},
+         MsgSwitchWithoutFile, "Secondary Program"},
+        {"one of several targets gone", [](ProjectSettings& s) { s.TargetFiles = "index.html, gone.htm"; },
+         {"D:\\Disc\\gone.htm", "D:\\Disc\\index.html, gone.htm"}, MsgFileNotInBase, "gone.htm"},
+        {"a target whose name holds a comma", [](ProjectSettings& s) { s.TargetFiles = "Report, 2004.pdf"; },
+         {"D:\\Disc\\Report", "D:\\Disc\\2004.pdf"}, MsgReadyToCreate, ""},
+        {"icon gone", [](ProjectSettings& s) { s.IconFile = "art\\logo.ico"; }, {"D:\\Disc\\art\\logo.ico"},
+         MsgFileNotInBase, "art\\logo.ico"},
+        {"secondary program gone",
+         [](ProjectSettings& s) {
+             s.UseSecondary = 1;
+             s.SecondaryProgram = "setup.exe";
+         },
+         {"D:\\Disc\\setup.exe"}, MsgFileNotInBase, "setup.exe"},
+        {"unticked splash whose file is gone", [](ProjectSettings& s) { s.SplashFile = "splash.bmp"; },
+         {"D:\\Disc\\splash.bmp"}, MsgReadyToCreate, ""},
+        {"quote in Program 1", force("note\"pad.exe", "wordpad.exe"), {}, MsgTextNotWritable, "Program 1"},
+        {"comma in Program 1 beside Program 2", force("a.exe, b", "c.exe"), {}, MsgTextNotWritable, "Program 1"},
+        {"comma in Program 1 alone", force("a.exe, b", ""), {}, MsgReadyToCreate, ""},
+        {"quote in Program 2", force("a.exe", "c.exe \"x\""), {}, MsgTextNotWritable, "Program 2"},
+        {"comma in Program 2 alone", force("", "c.exe, d"), {}, MsgTextNotWritable, "Program 2"},
+        {"quote while Try and Force is off",
+         [](ProjectSettings& s) { s.ForceProgram1 = "note\"pad.exe"; }, {}, MsgReadyToCreate, ""},
+        {"dollar in the duration", splash("splash.bmp", "3$"), {}, MsgTextNotWritable, "the splash duration"},
+        {"quote in the duration", splash("splash.bmp", "4\""), {}, MsgTextNotWritable, "the splash duration"},
+        {"duration that becomes 5", splash("splash.bmp", "$3"), {}, MsgReadyToCreate, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.problem);
+        ProjectSettings& settings = form.Settings();
+        settings = ProjectSettings();
+        settings.BaseFolder = "D:\\Disc";
+        settings.TargetFiles = "index.html";
+        c.set(settings);
+        view.Missing = c.missing;
+        form.SetEntries("open=earlier", "icon=earlier");
+        form.ShowMessage(MsgReadyToCreate);
+        form.SetEnabled(TestButton, true);
+        log.clear();
+
+        Create(form, platform, 0, 0);
+
+        if (c.message == MsgReadyToCreate) {
+            EXPECT_THAT(log, Contains("write D:\\Disc\\autorun.inf"));
+            continue;
+        }
+        EXPECT_THAT(log, ElementsAre("refresh", "repaint")) << "nothing written, copied or unregistered";
+        EXPECT_EQ(form.GuidanceTitle(), "Plivora Assistant");
+        EXPECT_EQ(form.GuidanceText(), Message(c.message, c.insert));
+        EXPECT_EQ(form.OpenEntry(), "open=earlier") << "nothing composed";
+        EXPECT_TRUE(form.IsEnabled(TestButton));
+    }
+}
+
+TEST_F(CreateTest, StaleSplashOfAnEarlierBaseFolderIsNamedBeforeCreate) {
+    form.Settings().UseSplash = 1;
+    form.Settings().SplashFile = "logo\\splash.bmp";  // picked in the earlier folder
+    form.BaseFolderChosen("E:\\New Disc");
+    form.TargetChosen("E:\\New Disc\\index.html", {"E:\\New Disc\\index.html"});
+    view.Missing = {"E:\\New Disc\\logo\\splash.bmp"};
+    log.clear();
+
+    Create(form, platform, 0, 0);
+
+    EXPECT_THAT(log, ElementsAre("refresh", "repaint"));
+    EXPECT_EQ(form.GuidanceText(), Message(MsgFileNotInBase, "logo\\splash.bmp"));
+}
+
+// Written and copied whole, but Windows will not start it as the user expects.
+TEST_F(CreateTest, DiscWarningsAfterAFullCreate) {
+    const auto image = [](std::uint32_t sectors) {
+        DiscImageResult result;
+        result.sectors = sectors;
+        result.bytes = std::uint64_t{sectors} * kSectorBytes;
+        return result;
+    };
+    DiscImageResult unreadable;
+    unreadable.error = DiscImageError::kReadFailed;
+    struct Case {
+        const char* disc;
+        bool removable;
+        DiscImageResult image;
+        std::string text;  // empty: the panel stays as it was
+    };
+    for (const Case& c : {
+             Case{"removable and large", true, image(kCdSectors + 1), Message(MsgRemovableDrive)},
+             Case{"a sector over a CD", false, image(kCdSectors + 1), Message(MsgLargerThanCd, "703")},
+             Case{"exactly a CD", false, image(kCdSectors), ""},
+             Case{"unreadable", false, unreadable, ""},
+         }) {
+        SCOPED_TRACE(c.disc);
+        platform.Removable = c.removable;
+        platform.Image = c.image;
+        form.HelpPressed(IDC_HELP_ICON);
+        const std::string before = form.GuidanceText();
+
+        Create(form, platform, 0, 0);
+
+        EXPECT_EQ(form.GuidanceText(), c.text.empty() ? before : c.text);
+        EXPECT_TRUE(form.IsEnabled(TestButton));
+        EXPECT_TRUE(form.IsEnabled(MakeImageItem));
+    }
+    EXPECT_THAT(Message(MsgLargerThanCd, "703"), HasSubstr("holds 703 MB, more than a CD-ROM can hold (700 MB)."));
 }
 
 TEST_F(CreateTest, BaseFolderGetsOneSeparatorForFileAndCopy) {

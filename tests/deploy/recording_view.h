@@ -2,6 +2,7 @@
 // fake platform, so tests see one order of events.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,10 @@ public:
         log_.push_back("enable " + std::to_string(controlId) + (enabled ? " on" : " off"));
     }
     void ShowIconPicture(IconPicture, const std::string&) override { log_.push_back("picture"); }
-    bool Exists(const std::string&) const override { return true; }
+    bool Exists(const std::string& path) const override { return Missing.count(path) == 0; }
 
+    // Paths that name nothing.
+    std::set<std::string> Missing;
     ProjectSettings RefreshedSettings;
     std::string RefreshedText;
 

@@ -7,45 +7,32 @@
 namespace plivora {
 namespace {
 
-TEST(InsideBaseTest, FilesBelowTheFolderAreInside) {
-    EXPECT_TRUE(IsInsideBase("C:\\CD_Temp\\docs\\index.html", "C:\\CD_Temp"));
-    EXPECT_TRUE(IsInsideBase("C:\\setup.exe", "C:\\"));
-    EXPECT_TRUE(IsInsideBase("C:\\CD_Temp/x.htm", "C:\\CD_Temp"));
-    EXPECT_TRUE(IsInsideBase("C:\\CD_Temp\\x.htm", "C:\\CD_Temp\\"));
-    EXPECT_TRUE(IsInsideBase("C:\\CD_Temp", "C:\\CD_Temp"));
-}
-
-TEST(InsideBaseTest, SiblingsParentsOtherDrivesAndOtherCaseAreOutside) {
-    EXPECT_FALSE(IsInsideBase("C:\\CD2\\x.htm", "C:\\CD"));
-    EXPECT_FALSE(IsInsideBase("C:\\CD_Temp.htm", "C:\\CD_Temp"));
-    EXPECT_FALSE(IsInsideBase("C:\\x.htm", "C:\\CD_Temp"));
-    EXPECT_FALSE(IsInsideBase("D:\\CD_Temp\\x.htm", "C:\\CD_Temp"));
-    EXPECT_FALSE(IsInsideBase("C:\\cd_temp\\x.htm", "C:\\CD_Temp"));
-    EXPECT_FALSE(IsInsideBase("X:\\old\\C:\\CD_Temp\\x.htm", "C:\\CD_Temp"));
-    EXPECT_FALSE(IsInsideBase("C:\\x.htm", ""));
-}
-
-// Where a disc image may not go: the file system finds the folder whatever the case.
-TEST(InsideBaseTest, ImageInsideIgnoresCaseAndKeepsSiblingsOutside) {
+// Where a picked file or a disc image lies: the file system finds the folder whatever the
+// letter case or separator, and a sibling that merely starts with its name is outside.
+TEST(InsideBaseTest, BelowTheFolderInAnyCaseAndNowhereElse) {
     const struct {
         const char* path;
         const char* base;
         bool inside;
     } cases[] = {
-        {"C:\\Work\\CD_Temp\\x.iso", "C:\\Work\\CD_Temp", true},
+        {"C:\\CD_Temp\\docs\\index.html", "C:\\CD_Temp", true},
+        {"C:\\setup.exe", "C:\\", true},
+        {"C:\\CD_Temp\\x.htm", "C:\\CD_Temp\\", true},
+        {"C:\\CD_Temp", "C:\\CD_Temp", true},
+        {"c:\\mydisc\\index.htm", "C:\\MyDisc", true},
         {"c:\\WORK\\cd_temp\\sub\\x.iso", "C:\\Work\\CD_Temp", true},
         {"C:\\Work\\CD_Temp/x.iso", "c:/work/cd_temp", true},
-        {"C:\\x.iso", "C:\\", true},
         {"c:\\x.iso", "C:\\", true},
-        {"C:\\Work\\CD_Temp", "C:\\Work\\CD_Temp", true},
+        {"C:\\CD2\\x.htm", "C:\\CD", false},
+        {"C:\\cd2\\x.htm", "C:\\CD", false},
         {"C:\\Work\\CD_Temp.iso", "C:\\Work\\CD_Temp", false},
-        {"C:\\Work\\cd_temp2\\x.iso", "C:\\Work\\CD_Temp", false},
-        {"D:\\x.iso", "C:\\", false},
+        {"C:\\x.htm", "C:\\CD_Temp", false},
+        {"D:\\CD_Temp\\x.htm", "C:\\CD_Temp", false},
+        {"X:\\old\\C:\\CD_Temp\\x.htm", "C:\\CD_Temp", false},
         {"C:\\Work", "C:\\Work\\CD_Temp", false},
-        {"C:\\x.iso", "", false},
+        {"C:\\x.htm", "", false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsInsideBaseIgnoringCase(c.path, c.base), c.inside) << c.path << " in " << c.base;
+    for (const auto& c : cases) EXPECT_EQ(IsInsideBase(c.path, c.base), c.inside) << c.path << " in " << c.base;
 }
 
 TEST(MakeBaseRelativeTest, CutsTheFolderAndLeadingSeparators) {
@@ -54,6 +41,7 @@ TEST(MakeBaseRelativeTest, CutsTheFolderAndLeadingSeparators) {
     EXPECT_EQ(MakeBaseRelative("C:\\CD_Temp\\/\\x", "C:\\CD_Temp"), "x");
     EXPECT_EQ(MakeBaseRelative("C:\\CD_Temp\\", "C:\\CD_Temp"), "");
     EXPECT_EQ(MakeBaseRelative("C:\\CD", "C:\\CD_Temp"), "");
+    EXPECT_EQ(MakeBaseRelative("c:\\mydisc\\Docs\\Index.htm", "C:\\MyDisc"), "Docs\\Index.htm");
 }
 
 TEST(JoinTargetsTest, SingleAndSeveralFiles) {

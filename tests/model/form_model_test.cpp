@@ -203,7 +203,7 @@ TEST_F(FormModelTest, CancelledOrEmptyFolderChoiceLeavesNoBaseFolder) {
 
 TEST_F(FormModelTest, TargetOutsideTheBaseFolderDisablesCreate) {
     for (const char* outside :
-         {"C:\\CD_Temp2\\x.htm", "D:\\CD_Temp\\x.htm", "C:\\x.htm", "c:\\cd_temp\\x.htm"}) {
+         {"C:\\CD_Temp2\\x.htm", "D:\\CD_Temp\\x.htm", "C:\\x.htm", "c:\\cd_temp2\\x.htm"}) {
         StartWithTarget();
         view_.calls.clear();
         model_.TargetChosen(outside, {outside});

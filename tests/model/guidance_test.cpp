@@ -169,6 +169,26 @@ const ExpectedMessage ExpectedMessages[] = {
     {MsgLauncherMissing,
      {"Plivora.exe is missing from your CD-ROM Base Folder, so the test cannot run. Press the 'Create' "
       "button to copy it there again."}},
+    {MsgSwitchWithoutFile,
+     {"Warning!!",
+      "The %s switch is checked but no file is selected for it. Select a file with its '...' button or "
+      "uncheck the switch, then press the 'Create' button again."}},
+    {MsgFileNotInBase,
+     {"Warning!!",
+      "The file '%s' is not in your CD-ROM Base Folder, so your CD-ROM could not open it. Place the file in "
+      "the CD-ROM Base Folder and re-select it, then press the 'Create' button again."}},
+    {MsgTextNotWritable,
+     {"Warning!!",
+      "The text in %s cannot be written into the autorun.inf file: it contains a double quote, a dollar sign "
+      "in the splash duration, or a comma followed by a space where it would split the programs in two. "
+      "Please change it, then press the 'Create' button again."}},
+    {MsgRemovableDrive,
+     {"Your CD-ROM Base Folder is a removable drive, such as a USB stick or a memory card. Windows 7 and "
+      "later show your CD-ROM Icon on such a drive but start nothing from it by itself. Burn the folder to a "
+      "CD-ROM, or tell your users which file to open on the drive."}},
+    {MsgLargerThanCd,
+     {"Your CD-ROM Base Folder holds %s MB, more than a CD-ROM can hold (700 MB). Burn it to a DVD instead, "
+      "or move some files out of the folder."}},
 };
 
 std::string JoinParagraphs(const std::vector<std::string>& paragraphs) {

@@ -130,6 +130,12 @@ TEST_F(AssistantFormTest, EditsAndListsFollowTheirRules) {
     form.Click(IDC_SPLASH_CHECK);
     form.TypeText(IDC_SECONDS_BOX, "0");
     form.Click(IDC_CREATE_BUTTON);
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgSwitchWithoutFile, "Splash Screen"));
+    EXPECT_FALSE(fakes::FileExists(base_ / "autorun.inf")) << "a switch without its file writes nothing";
+    ASSERT_TRUE(fakes::WriteBytes(base_ / "splash.bmp", "BM"));
+    pickers_.Splash = FakePickers::File(base_ / "splash.bmp");
+    form.Click(IDC_SPLASH_BUTTON);
+    form.Click(IDC_CREATE_BUTTON);
     ASSERT_TRUE(form.Enabled(IDC_TEST_BUTTON));
     // The duration read as zero was stored back as 5, and the next refresh shows it.
     EXPECT_EQ(form.Form().Model().Settings().SplashSeconds, "5");
@@ -138,12 +144,20 @@ TEST_F(AssistantFormTest, EditsAndListsFollowTheirRules) {
     form.SelectListEntry(IDC_PROMPT_LIST, 3);
     EXPECT_TRUE(form.Enabled(IDC_TEST_BUTTON)) << "a list selection keeps Test";
     form.Click(IDC_CREATE_BUTTON);
-    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"),
-              "[autorun]\r\nopen=Plivora.exe \"index.html\" /splash \"$5\" /secProg \"setup.exe$1$3\" "
-              "/tryforce \"iexplore.exe -k\" \r\nicon=Plivora.exe\r\n");
+    const std::string written =
+        "[autorun]\r\nopen=Plivora.exe \"index.html\" /splash \"splash.bmp$5\" /secProg \"setup.exe$1$3\" "
+        "/tryforce \"iexplore.exe -k\" \r\nicon=Plivora.exe\r\n";
+    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), written);
 
     form.TypeText(IDC_PROGRAM2_BOX, "netscape.exe -sk");
     EXPECT_FALSE(form.Enabled(IDC_TEST_BUTTON)) << "typing forces a new Create";
+
+    // The line cannot carry a quote: the disc made last stays as it was.
+    form.TypeText(IDC_PROGRAM1_BOX, "note\"pad.exe");
+    form.Click(IDC_CREATE_BUTTON);
+    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), written);
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgTextNotWritable, "Program 1"));
+    EXPECT_FALSE(form.Enabled(IDC_TEST_BUTTON));
 }
 
 TEST_F(AssistantFormTest, EscapeRunsCreateOnlyWhileItIsUsable) {

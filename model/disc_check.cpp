@@ -1,0 +1,64 @@
+#include "disc_check.h"
+
+#include <vector>
+
+#include "guidance_strings.h"
+#include "launcher_command_line.h"
+
+namespace plivora {
+
+namespace {
+
+bool Holds(const std::string& text, const char* piece) { return text.find(piece) != std::string::npos; }
+
+std::optional<DiscProblem> SwitchWithoutFile(const ProjectSettings& settings) {
+    if (settings.UseSplash && settings.SplashFile.empty())
+        return DiscProblem{MsgSwitchWithoutFile, IDS_SWITCH_SPLASH, {}};
+    if (settings.UseSecondary && settings.SecondaryProgram.empty())
+        return DiscProblem{MsgSwitchWithoutFile, IDS_SWITCH_SECONDARY, {}};
+    return std::nullopt;
+}
+
+std::optional<DiscProblem> FileNotInBase(const ProjectSettings& settings,
+                                         const std::function<bool(const std::string&)>& exists) {
+    const std::string base = BaseFolderWithSeparator(settings.BaseFolder);
+    const auto onDisc = [&](const std::string& name) { return exists(base + name); };
+    std::vector<std::string> names = ResolveTargets(settings.TargetFiles, onDisc);
+    if (!settings.IconFile.empty()) names.push_back(settings.IconFile);
+    if (settings.UseSplash) names.push_back(settings.SplashFile);
+    if (settings.UseSecondary) names.push_back(settings.SecondaryProgram);
+    for (const std::string& name : names)
+        if (!onDisc(name)) return DiscProblem{MsgFileNotInBase, 0, name};
+    return std::nullopt;
+}
+
+// The line quotes each value and escapes nothing; the launcher splits the programs at ", "
+// and the splash value at its last "$".
+std::optional<DiscProblem> TextNotWritable(const ProjectSettings& settings) {
+    const auto problem = [](int textId) { return DiscProblem{MsgTextNotWritable, textId, {}}; };
+    if (settings.TryForce) {
+        const std::string& first = settings.ForceProgram1;
+        const std::string& second = settings.ForceProgram2;
+        if (Holds(first, "\"") || (Holds(first, ", ") && !second.empty())) return problem(IDS_TEXT_PROGRAM1);
+        if (Holds(second, "\"") || (Holds(second, ", ") && first.empty())) return problem(IDS_TEXT_PROGRAM2);
+    }
+    if (settings.UseSplash) {
+        // Judged as Create will write it: a duration that reads as none becomes "5".
+        ProjectSettings written = settings;
+        NormaliseSplashSeconds(written);
+        if (Holds(written.SplashSeconds, "\"") || Holds(written.SplashSeconds, "$"))
+            return problem(IDS_TEXT_SPLASH_DURATION);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<DiscProblem> CheckDisc(const ProjectSettings& settings,
+                                     const std::function<bool(const std::string&)>& exists) {
+    if (auto problem = SwitchWithoutFile(settings)) return problem;
+    if (auto problem = FileNotInBase(settings, exists)) return problem;
+    return TextNotWritable(settings);
+}
+
+}  // namespace plivora
