@@ -10,11 +10,14 @@ build=$(readlink -m "$1")
 package=$(readlink -m "$2")
 version=$3
 programs=(PlivoraAssistant plivora_launcher)
-# Both packings take their file times from the sources' last commit.
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source_dir" log -1 --format=%ct)}
+# Both packings take their file times from the sources' last commit. Only they: the
+# linker would take its time stamp from it too and hide a build time in the programs.
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$source_dir" log -1 --format=%ct)}
+unset SOURCE_DATE_EPOCH
+pack() { SOURCE_DATE_EPOCH=$epoch "$source_dir/dist/make-package.sh" "$1" "$2" x86-unicode "$version"; }
 
 cmake --build "$build" -j "$(nproc)" --target "${programs[@]}" >/dev/null
-"$source_dir/dist/make-package.sh" "$build/dist" "$package" x86-unicode "$version"
+pack "$build/dist" "$package"
 
 other=$(mktemp -d "${TMPDIR:-/tmp}/plivora-second-build.XXXXXX")
 trap 'rm -rf "$other"' EXIT
@@ -24,7 +27,7 @@ git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
 cmake -S "$other" -B "$other/build" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$other/tools/toolchain-i686-mingw.cmake" -DPLIVORA_COMPILER_CACHE=OFF >/dev/null
 cmake --build "$other/build" -j "$(nproc)" --target "${programs[@]}" >/dev/null
-"$source_dir/dist/make-package.sh" "$other/build/dist" "$other/package" x86-unicode "$version"
+pack "$other/build/dist" "$other/package"
 
 status=0
 compare() {  # FOLDER_A FOLDER_B
@@ -38,8 +41,8 @@ compare() {  # FOLDER_A FOLDER_B
     if cmp -s "$a/$file" "$b/$file"; then
       echo "same      $(sha256sum <"$a/$file" | cut -c1-64)  ${file#./}"
     else
-      echo "DIFFERENT ${file#./}: $(cmp -l "$a/$file" "$b/$file" | wc -l) bytes differ, the first at:"
-      cmp -l "$a/$file" "$b/$file" | head -5
+      echo "DIFFERENT ${file#./}: $(cmp -l "$a/$file" "$b/$file" | wc -l || true) bytes differ, the first at:"
+      cmp -l "$a/$file" "$b/$file" | head -5 || true
       status=1
     fi
   done < <(cd "$a" && find . -type f | LC_ALL=C sort)
