@@ -4,26 +4,21 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "control_ids.h"
 #include "device_context.h"
 #include "form_test_support.h"
+#include "wnd.h"
 
 namespace plivora {
 namespace {
-
-std::string Text(HWND control) {
-    char text[512] = {};
-    ::GetWindowTextA(control, text, sizeof text);
-    return text;
-}
 
 // A context of the control with the control's own font selected.
 class ControlFontDC {
 public:
     explicit ControlFontDC(HWND control)
-        : dc_(control), font_(dc_.Get(), reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0))) {}
+        : dc_(control),
+          font_(dc_.Get(), reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0))) {}
     HDC Get() const { return dc_.Get(); }
 
 private:
@@ -46,7 +41,7 @@ bool CaptionRoom(HWND control, std::string& text, RECT& room, UINT& format) {
     ::GetClassNameA(control, className, sizeof className);
     const LONG style = ::GetWindowLongA(control, GWL_STYLE);
     const int id = ::GetDlgCtrlID(control);
-    text = Text(control);
+    text = framework::WindowText(control);
     ::GetClientRect(control, &room);
     format = DT_EXPANDTABS;
     if (text.empty() || id == IDC_DIVIDER || id == IDC_GUIDANCE_LABEL) return false;
@@ -76,18 +71,12 @@ bool CaptionRoom(HWND control, std::string& text, RECT& room, UINT& format) {
     return true;
 }
 
-BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
-}
-
 TEST(CaptionFitTest, EveryCaptionOfTheFormFitsItsControlInTheFormsFont) {
     fakes::FakePickers pickers;
     fakes::FormDriver form(pickers);
-    std::vector<HWND> children;
-    ::EnumChildWindows(form.Window(), CollectChild, reinterpret_cast<LPARAM>(&children));
     int measured = 0;
-    for (HWND control : children) {
+    for (HWND control = ::GetWindow(form.Window(), GW_CHILD); control;
+         control = ::GetWindow(control, GW_HWNDNEXT)) {
         std::string text;
         RECT room{};
         UINT format = 0;
@@ -110,22 +99,21 @@ TEST(CaptionFitTest, EveryCaptionOfTheFormFitsItsControlInTheFormsFont) {
         info.cbSize = sizeof info;
         ASSERT_TRUE(::GetComboBoxInfo(list, &info));
         const int room = info.rcItem.right - info.rcItem.left;
+        const ControlFontDC dc(list);
         std::string longest;
-        int longestWidth = 0;
+        SIZE longestSize{};
+        int longestShown = 0;
         const int count = static_cast<int>(::SendMessageA(list, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
             char entry[256] = {};
             ::SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
-            const int width = LaidOut(list, entry, 0, DT_SINGLELINE | DT_NOPREFIX).cx;
-            if (width > longestWidth) longest = entry, longestWidth = width;
+            int shown = 0;
+            SIZE size{};
+            ::GetTextExtentExPointA(dc.Get(), entry, lstrlenA(entry), room, &shown, nullptr, &size);
+            if (size.cx > longestSize.cx) longest = entry, longestSize = size, longestShown = shown;
         }
-        const ControlFontDC dc(list);
-        int shown = 0;
-        SIZE extent{};
-        ::GetTextExtentExPointA(dc.Get(), longest.c_str(), static_cast<int>(longest.size()), room, &shown, nullptr,
-                                &extent);
         std::printf("List %d: longest entry \"%s\" needs %d pixels, %d show: \"%s\"\n", id, longest.c_str(),
-                    longestWidth, room, longest.substr(0, static_cast<std::size_t>(shown)).c_str());
+                    static_cast<int>(longestSize.cx), room, longest.substr(0, longestShown).c_str());
     }
 }
 
