@@ -38,7 +38,7 @@ wine_prefix_ready() {
       wineserver -w
       [ -d "$WINEPREFIX/drive_c" ] && touch "$WINEPREFIX/.plivora-ready"
     fi
-    wine_sans_serif_installed
+    [ -f "$WINEPREFIX/.plivora-ready" ] && wine_sans_serif_installed
   ) 9>"$WINEPREFIX.lock"
 }
 
