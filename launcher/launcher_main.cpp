@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "borders.h"
+#include "disc_launch_guard.h"
 #include "launch_messages.h"
 #include "launch_rules.h"
 #include "launcher_command_line.h"
@@ -31,9 +32,15 @@ struct Message {
 class Launch {
 public:
     Launch(HINSTANCE instance, std::string arguments)
-        : instance_(instance), arguments_(std::move(arguments)), root_(ProgramFolder()) {}
+        : instance_(instance), arguments_(std::move(arguments)), root_(ProgramFolder()), guard_(root_) {}
 
     int Run() {
+        // A second start of a busy disc (a double click) adds nothing: the first one's
+        // window comes forward instead.
+        if (!guard_.Taken()) {
+            guard_.BringHolderToFront();
+            return 0;
+        }
         SetCurrentDirectoryA(root_.c_str());
         ParsedLaunchArguments parsed = ParseLaunchArguments(arguments_);
         command_ = std::move(parsed.Command);
@@ -61,6 +68,8 @@ public:
         const std::vector<std::string> targets = ResolveTargets(command_.TargetFiles, exists);
         if (targets.empty()) Error(NothingToOpen(arguments_));
         for (const std::string& target : targets) Open(target);
+        // The disc's work is done: a later start is a new request, whatever window stays.
+        guard_.Release();
         if (secondaryRan_ && (command_.SecondaryPrompt == 1 || command_.SecondaryPrompt == 3)) {
             if (secondaryProcess_) {
                 Status(WaitingStatus(command_.SecondaryProgram));
@@ -215,6 +224,7 @@ private:
     HINSTANCE instance_;
     std::string arguments_;
     std::string root_;  // the disc's root: the launcher's own folder
+    DiscLaunchGuard guard_;
     LauncherCommandLine command_;
     std::vector<Message> messages_;
     std::unique_ptr<StatusWindow> status_;

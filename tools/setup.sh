@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
           g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 wine32:i386
-          xvfb xauth x11-apps x11-utils openbox imagemagick zip nsis xorriso)
+          xvfb xauth x11-apps x11-utils openbox imagemagick zip nsis xorriso fonts-wine)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -13,6 +13,20 @@ else
   WINE=wine
 fi
 
+# Wine's own "MS Sans Serif" (Debian's fonts-wine), the font the forms are drawn in.
+# Wine does not look in the package's folder, and falls back to a wider font that clips
+# the captions; a copy in the prefix's Fonts folder is found, by new and older prefixes.
+wine_sans_serif_installed() {
+  local from=/usr/share/wine/fonts to="$WINEPREFIX/drive_c/windows/Fonts"
+  [ -f "$to/sserife.fon" ] && return 0
+  if [ ! -f "$from/sserife.fon" ]; then
+    echo "Wine's MS Sans Serif is missing (Debian package fonts-wine): captions will clip." >&2
+    return 0
+  fi
+  mkdir -p "$to"
+  cp "$from"/ss*.fon "$from/ms_sans_serif.ttf" "$to/"
+}
+
 # Creates the prefix once; concurrent callers wait for the first.
 wine_prefix_ready() {
   mkdir -p "$(dirname "$WINEPREFIX")"
@@ -24,6 +38,7 @@ wine_prefix_ready() {
       wineserver -w
       [ -d "$WINEPREFIX/drive_c" ] && touch "$WINEPREFIX/.plivora-ready"
     fi
+    [ -f "$WINEPREFIX/.plivora-ready" ] && wine_sans_serif_installed
   ) 9>"$WINEPREFIX.lock"
 }
 

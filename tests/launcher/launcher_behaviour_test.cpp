@@ -496,5 +496,61 @@ TEST_F(LauncherTest, UnreadableSplashIsReportedAndTheTargetStillOpens) {
     }
 }
 
+// One launcher per disc: a second start of a busy disc (by any spelling of its folder)
+// ends at once, and another disc is not held up by it.
+TEST_F(LauncherTest, SecondStartOfABusyDiscEndsAtOnceAndOtherDiscsRun) {
+    Disc other;
+    for (Disc* disc : {&disc_, &other}) {
+        disc->AddFile("doc.plvtest");
+        disc->AddFile("splash.bmp", Bitmap(64, 48));
+    }
+    const std::string arguments = "\"doc.plvtest\" /splash \"splash.bmp$3\" /hide ";
+    LauncherRun first(disc_, arguments);
+    LauncherRun otherDisc(other, arguments);
+    HWND splash = nullptr;
+    HWND otherSplash = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        splash = first.FindWindowOfClass(SPLASH_CLASS);
+        otherSplash = otherDisc.FindWindowOfClass(SPLASH_CLASS);
+        return splash && otherSplash;
+    })) << "both discs show their splash screens at once";
+    EXPECT_EQ(Unusable(splash), "");
+
+    std::string sameFolder = disc_ / "Plivora.exe";
+    CharUpperBuffA(sameFolder.data(), static_cast<DWORD>(sameFolder.size()));
+    LauncherRun second(disc_, arguments, sameFolder);
+    bool secondShowedAWindow = false;
+    ASSERT_TRUE(WaitFor([&] {
+        secondShowedAWindow = secondShowedAWindow || second.FindWindowTitled("") != nullptr;
+        return second.HasEnded();
+    }));
+    EXPECT_EQ(second.ExitCode(0), 0);
+    EXPECT_FALSE(secondShowedAWindow);
+    ASSERT_TRUE(IsWindowVisible(splash)) << "the first start was still busy";
+    EXPECT_EQ(GetForegroundWindow(), splash) << "the first start's window comes to the front";
+
+    EXPECT_EQ(first.ExitCode(), 0);
+    EXPECT_EQ(otherDisc.ExitCode(), 0);
+    // Both discs open their target with the one registered viewer, each once.
+    ASSERT_TRUE(WaitFor([&] { return disc_.Records().size() == 4; }));
+    std::multiset<std::string> opened;
+    for (const Record& record : disc_.Started()) opened.insert(Lower(record.Arguments));
+    EXPECT_EQ(opened, (std::multiset<std::string>{Lower(Quoted("doc.plvtest")),
+                                                  Lower("\"" + (other / "doc.plvtest") + "\"")}));
+}
+
+TEST_F(LauncherTest, ALaterStartRunsWhileTheFirstShowsItsClosingMessages) {
+    disc_.AddFile("doc.plvtest");
+    LauncherRun first(disc_, "\"gone.plvtest\" ");
+    HWND window = WaitForMessages(first);
+    ASSERT_TRUE(window);
+    LauncherRun later(disc_, "\"doc.plvtest\" /hide ");
+    EXPECT_EQ(later.ExitCode(), 0);
+    ASSERT_TRUE(WaitFor([&] { return !disc_.Started().empty(); }));
+    EXPECT_EQ(Programs(disc_.Started()), (std::vector<std::string>{"viewer:start"}));
+    Click(window, IDCANCEL);
+    EXPECT_EQ(first.ExitCode(), 1);
+}
+
 }  // namespace
 }  // namespace plivora::launcher_tests

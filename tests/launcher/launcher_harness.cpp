@@ -114,8 +114,8 @@ TestFileType::~TestFileType() {
     SHDeleteKeyA(HKEY_CLASSES_ROOT, TestClass);
 }
 
-LauncherRun::LauncherRun(const Disc& disc, const std::string& arguments) {
-    const std::string program = disc / "Plivora.exe";
+LauncherRun::LauncherRun(const Disc& disc, const std::string& arguments, std::string program) {
+    if (program.empty()) program = disc / "Plivora.exe";
     std::string line = "\"" + program + "\" " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

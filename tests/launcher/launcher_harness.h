@@ -60,7 +60,8 @@ inline constexpr const char* TestTypeDescription = "Plivora test document";
 // One run of the launcher, started from the disc's root as autorun does.
 class LauncherRun {
 public:
-    LauncherRun(const Disc& disc, const std::string& arguments);
+    // The program is the disc's Plivora.exe, by default spelled as the disc's path.
+    LauncherRun(const Disc& disc, const std::string& arguments, std::string program = {});
     ~LauncherRun();
     LauncherRun(const LauncherRun&) = delete;
     LauncherRun& operator=(const LauncherRun&) = delete;
