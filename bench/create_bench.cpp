@@ -23,6 +23,8 @@ public:
     void ControlEnabled(int, bool) override {}
     void ShowIconPicture(IconPicture, const std::string&) override {}
     bool Exists(const std::string&) const override { return true; }
+    std::optional<std::string> ReadFile(const std::string&) const override { return std::nullopt; }
+    void SelectListPositions(int, int) override {}
 };
 
 // A scratch layout under the temporary folder, removed at the end.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "autorun_file.h"
 #include "base_paths.h"
 #include "disc_check.h"
 #include "guidance_strings.h"
@@ -27,6 +28,21 @@ constexpr GuidanceMessage ReplacedByFullCreate[] = {
     MsgRemovableDrive,
     MsgLargerThanCd,
 };
+
+// What a folder's autorun.inf says of it.
+struct FolderAutorun {
+    bool present = false;
+    std::optional<DiscSettings> ours;  // when this program could have written it
+};
+
+FolderAutorun ReadFolderAutorun(const FormView& view, const std::string& folder) {
+    FolderAutorun found;
+    if (folder.empty()) return found;
+    const std::optional<std::string> text = view.ReadFile(InfFilePath(folder));
+    found.present = text.has_value();
+    if (text) found.ours = ReadAutorunFile(*text);
+    return found;
+}
 
 }  // namespace
 
@@ -79,7 +95,14 @@ void FormModel::BaseFolderChosen(const std::string& folder) {
         if (folder.empty()) return BaseFolderCancelled();
         if (!AllUsable({folder})) return;
         settings_.BaseFolder = folder;
-        ShowMessage(MsgBaseFolderChosen);
+        const FolderAutorun autorun = ReadFolderAutorun(view_, folder);
+        if (autorun.present && !autorun.ours) {
+            // Create would replace another program's file: say so before it is lost.
+            ShowMessage(MsgForeignAutorun);
+            guidanceText_ += "\n\n" + catalogue_.MessageText(MsgBaseFolderChosen);
+        } else {
+            ShowMessage(MsgBaseFolderChosen);
+        }
         ShowPicture(IconPicture::CdIcon, {});
         ClearTargetAndIcon();
         RefreshControls();
@@ -97,6 +120,32 @@ void FormModel::BaseFolderCancelled() {
         ClearTargetAndIcon();
         RefreshControls();
         ApplyStage(FormStage::StageNoTarget);
+        RepaintBand();
+    });
+}
+
+void FormModel::DiscChosen(const std::string& folder) {
+    Enter([&] {
+        const std::optional<DiscSettings> disc = ReadFolderAutorun(view_, folder).ours;
+        if (!disc) {
+            ShowMessage(MsgNoDiscHere);
+            RefreshControls();
+            RepaintBand();
+            return;
+        }
+        BaseFolderChosen(folder);
+        if (settings_.BaseFolder != folder) return;  // refused as unusable
+        settings_ = disc->Settings;
+        settings_.BaseFolder = folder;
+        RefreshControls();
+        view_.SelectListPositions(disc->SecondaryOrder, disc->SecondaryPrompt);
+        if (settings_.IconFile.empty())
+            ShowPicture(IconPicture::CdIcon, {});
+        else
+            ShowPicture(IconPicture::ChosenFileIcon, BaseFolderWithSeparator(folder) + settings_.IconFile);
+        ApplyStage(FormStage::StageTargetChosen);
+        ShowMessage(MsgDiscReopened);
+        RefreshControls();
         RepaintBand();
     });
 }

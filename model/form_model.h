@@ -35,6 +35,10 @@ public:
     // Whether a picked path names a file or folder that exists. A name the ANSI code
     // page cannot hold comes back from the pickers with stand-ins and names nothing.
     virtual bool Exists(const std::string& path) const = 0;
+    // A small file's bytes; nothing when there is no such file or it cannot be read.
+    virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
+    // The two lists' positions, which no exchange touches.
+    virtual void SelectListPositions(int secondaryOrder, int secondaryPrompt) = 0;
 };
 
 class FormModel {
@@ -62,6 +66,9 @@ public:
     void Start();                                          // S
     void BaseFolderChosen(const std::string& folder);      // B1
     void BaseFolderCancelled();                            // B2
+    // Open a Disc: a folder whose autorun.inf this program could have written comes back
+    // into the form; any other folder changes nothing.
+    void DiscChosen(const std::string& folder);
     void TargetCancelled();                                // T
     // dialogPath: the file's path, or the folder of several; selected: full paths in order.
     void TargetChosen(const std::string& dialogPath, const std::vector<std::string>& selected);

@@ -34,6 +34,10 @@ enum GuidanceMessage {
     // Written, but Windows will not do what the user expects of the disc.
     MsgRemovableDrive,
     MsgLargerThanCd,
+    // A disc read back from its folder, or a folder whose autorun.inf is another's.
+    MsgDiscReopened,
+    MsgNoDiscHere,
+    MsgForeignAutorun,
 };
 
 struct HelpTopic {

@@ -13,6 +13,8 @@
 #define IDS_MAKE_IMAGE_MENU 102
 #define IDS_IMAGE_DIALOG_TITLE 103
 #define IDS_IMAGE_DIALOG_FILTER 104
+#define IDS_OPEN_DISC_MENU 105
+#define IDS_OPEN_DISC_TITLE 106
 
 #define IDS_TOPIC_TITLE_BASE_FOLDER 1100
 #define IDS_TOPIC_TITLE_TARGET 1101
@@ -59,6 +61,9 @@
 #define IDS_MSG_TEXT_NOT_WRITABLE 1320
 #define IDS_MSG_REMOVABLE_DRIVE 1321
 #define IDS_MSG_LARGER_THAN_CD 1322
+#define IDS_MSG_DISC_REOPENED 1323
+#define IDS_MSG_NO_DISC_HERE 1324
+#define IDS_MSG_FOREIGN_AUTORUN 1325
 #define IDS_SWITCH_SPLASH 1500
 #define IDS_SWITCH_SECONDARY 1501
 #define IDS_TEXT_PROGRAM1 1502
@@ -78,6 +83,9 @@
 #define TXT_IMAGE_DIALOG_TITLE "Save your CD-ROM Image"
 /* The Save As filter's description; the dialog pairs it with the pattern *.iso. */
 #define TXT_IMAGE_DIALOG_FILTER "Disc Images (*.iso)"
+#define TXT_OPEN_DISC_MENU "Open a &Disc..."
+/* The folder browser's instruction when a disc is opened again. */
+#define TXT_OPEN_DISC_TITLE "Select the CD-ROM Base Folder of a disc made with Plivora Assistant"
 
 /* Help topic titles, painted in the guidance band. */
 #define TXT_TOPIC_TITLE_BASE_FOLDER "CD-ROM Base Folder"
@@ -129,6 +137,11 @@
 /* Where a disc Create wrote will not do what its maker expects. */
 #define TXT_MSG_REMOVABLE_DRIVE "Your CD-ROM Base Folder is a removable drive, such as a USB stick or a memory card. Windows 7 and later show your CD-ROM Icon on such a drive but start nothing from it by itself. Burn the folder to a CD-ROM, or tell your users which file to open on the drive."
 #define TXT_MSG_LARGER_THAN_CD "Your CD-ROM Base Folder holds %s MB, more than a CD-ROM can hold (700 MB). Burn it to a DVD instead, or move some files out of the folder."
+/* A disc opened again, or a folder holding another program's autorun.inf. The form
+   follows TXT_MSG_FOREIGN_AUTORUN with the paragraphs of TXT_MSG_BASE_FOLDER_CHOSEN. */
+#define TXT_MSG_DISC_REOPENED "The settings of the CD-ROM in this folder are now in the form. Change what you need, then press the 'Create' button. You may then test it by pressing the 'Test' button."
+#define TXT_MSG_NO_DISC_HERE "This folder holds no autorun.inf made with Plivora Assistant. Choose another folder, or start a new disc with the '...' button of the CD-ROM Base Folder."
+#define TXT_MSG_FOREIGN_AUTORUN "This folder already holds an autorun.inf that was not made with Plivora Assistant. Create will replace it, so keep a copy if you still need it."
 /* The inserts of those messages. */
 #define TXT_SWITCH_SPLASH "Splash Screen"
 #define TXT_SWITCH_SECONDARY "Secondary Program"
@@ -153,6 +166,8 @@
     X(IDS_MAKE_IMAGE_MENU, TXT_MAKE_IMAGE_MENU) \
     X(IDS_IMAGE_DIALOG_TITLE, TXT_IMAGE_DIALOG_TITLE) \
     X(IDS_IMAGE_DIALOG_FILTER, TXT_IMAGE_DIALOG_FILTER) \
+    X(IDS_OPEN_DISC_MENU, TXT_OPEN_DISC_MENU) \
+    X(IDS_OPEN_DISC_TITLE, TXT_OPEN_DISC_TITLE) \
     X(IDS_TOPIC_TITLE_BASE_FOLDER, TXT_TOPIC_TITLE_BASE_FOLDER) \
     X(IDS_TOPIC_TITLE_TARGET, TXT_TOPIC_TITLE_TARGET) \
     X(IDS_TOPIC_TITLE_ICON, TXT_TOPIC_TITLE_ICON) \
@@ -196,6 +211,9 @@
     X(IDS_MSG_TEXT_NOT_WRITABLE, TXT_MSG_TEXT_NOT_WRITABLE) \
     X(IDS_MSG_REMOVABLE_DRIVE, TXT_MSG_REMOVABLE_DRIVE) \
     X(IDS_MSG_LARGER_THAN_CD, TXT_MSG_LARGER_THAN_CD) \
+    X(IDS_MSG_DISC_REOPENED, TXT_MSG_DISC_REOPENED) \
+    X(IDS_MSG_NO_DISC_HERE, TXT_MSG_NO_DISC_HERE) \
+    X(IDS_MSG_FOREIGN_AUTORUN, TXT_MSG_FOREIGN_AUTORUN) \
     X(IDS_SWITCH_SPLASH, TXT_SWITCH_SPLASH) \
     X(IDS_SWITCH_SECONDARY, TXT_SWITCH_SECONDARY) \
     X(IDS_TEXT_PROGRAM1, TXT_TEXT_PROGRAM1) \

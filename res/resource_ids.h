@@ -12,3 +12,4 @@
 #define IDI_DOTS                 134
 #define IDI_CD                   135
 #define IDM_ABOUT_COMMAND        0x0010
+#define IDM_OPEN_DISC_COMMAND    0x0030

@@ -11,6 +11,7 @@
 #include "program_folders.h"
 #include "resource_ids.h"
 #include "string_table_texts.h"
+#include "whole_files.h"
 #include "win32_platform_operations.h"
 
 namespace plivora {
@@ -112,6 +113,7 @@ void CAssistantDlg::AddSystemMenuItems() {
     // Greyed until the model's Start decides.
     ::AppendMenuA(systemMenu, MF_STRING | MF_GRAYED, IDM_MAKE_IMAGE_COMMAND,
                   texts.Load(IDS_MAKE_IMAGE_MENU).c_str());
+    ::AppendMenuA(systemMenu, MF_STRING, IDM_OPEN_DISC_COMMAND, texts.Load(IDS_OPEN_DISC_MENU).c_str());
 }
 
 void CAssistantDlg::FillLists() {
@@ -207,6 +209,13 @@ void CAssistantDlg::ShowIconPicture(IconPicture picture, const std::string& chos
 
 bool CAssistantDlg::Exists(const std::string& path) const { return PathExists(path); }
 
+std::optional<std::string> CAssistantDlg::ReadFile(const std::string& path) const { return ReadWholeFile(path); }
+
+void CAssistantDlg::SelectListPositions(int secondaryOrder, int secondaryPrompt) {
+    OrderList.SetCurSel(secondaryOrder);
+    PromptList.SetCurSel(secondaryPrompt);
+}
+
 // --- Painting ---
 
 void CAssistantDlg::PaintBand(HDC dc) const {
@@ -258,12 +267,19 @@ void CAssistantDlg::OnSysCommand(Message& m) {
         MakeDiscImage(hwnd_, model_, pickers_, *imageInput_);
         return;
     }
+    if ((m.wParam & SystemCommandMask) == IDM_OPEN_DISC_COMMAND) return OpenDisc();
     if ((m.wParam & SystemCommandMask) != IDM_ABOUT_COMMAND) {
         m.passOn = true;
         return;
     }
     CAboutDlg about;
     about.DoModal(hwnd_);
+}
+
+void CAssistantDlg::OpenDisc() {
+    // The form is the image's while one is written.
+    if (imaging_) return;
+    if (const std::optional<std::string> folder = pickers_.ChooseDiscFolder(hwnd_)) model_.DiscChosen(*folder);
 }
 
 void CAssistantDlg::OnHelp(Message& m) { model_.HelpPressed(LOWORD(m.wParam)); }

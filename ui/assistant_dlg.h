@@ -37,6 +37,8 @@ private:
     void ControlEnabled(int controlId, bool enabled) override;
     void ShowIconPicture(IconPicture picture, const std::string& chosenFile) override;
     bool Exists(const std::string& path) const override;
+    std::optional<std::string> ReadFile(const std::string& path) const override;
+    void SelectListPositions(int secondaryOrder, int secondaryPrompt) override;
 
     // The fields' one exchange with the controls; outside it only the controls are attached.
     void Exchange(ProjectSettings& settings, std::string& guidanceText, bool save);
@@ -48,6 +50,7 @@ private:
 
     // Message map handlers.
     void OnSysCommand(Message& m);
+    void OpenDisc();
     void OnPaint(Message& m);
     void OnQueryDragIcon(Message& m);
     void OnHelp(Message& m);

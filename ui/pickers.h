@@ -24,6 +24,8 @@ public:
     virtual ~Pickers() = default;
     // Each returns nothing when the user cancelled.
     virtual std::optional<std::string> ChooseBaseFolder(HWND owner) = 0;
+    // The base folder of a disc made before, to carry on with it.
+    virtual std::optional<std::string> ChooseDiscFolder(HWND owner) = 0;
     virtual std::optional<FileChoice> ChooseTargets(HWND owner, const std::string& initialFolder) = 0;
     virtual std::optional<FileChoice> ChooseIcon(HWND owner, const std::string& initialFolder) = 0;
     virtual std::optional<FileChoice> ChooseSecondaryProgram(HWND owner, const std::string& initialFolder) = 0;

@@ -65,6 +65,22 @@ std::optional<FileChoice> RunOpenFileDialog(HWND owner, const std::string& initi
     return FileChoice{path, {path}, FileExtension(path)};
 }
 
+// Only folders of the file system: another item (the computer, a network place) has no path.
+std::optional<std::string> BrowseForFolder(HWND owner, const char* instruction) {
+    ComApartment apartment;
+    char displayName[MAX_PATH] = {};
+    BROWSEINFOA browse{};
+    browse.hwndOwner = owner;
+    browse.pszDisplayName = displayName;
+    browse.lpszTitle = instruction;
+    browse.ulFlags = BIF_RETURNONLYFSDIRS;
+    const TaskMemory<LPITEMIDLIST> chosen(lazy::SHBrowseForFolderA(&browse));
+    if (!chosen.Get()) return std::nullopt;
+    char path[MAX_PATH] = {};
+    if (!lazy::SHGetPathFromIDListA(chosen.Get(), path)) path[0] = '\0';
+    return std::string(path);
+}
+
 }  // namespace
 
 std::optional<FileChoice> ParseMultipleSelection(const std::vector<char>& buffer, WORD fileOffset) {
@@ -97,18 +113,11 @@ std::optional<FileChoice> ParseMultipleSelection(const std::vector<char>& buffer
 }
 
 std::optional<std::string> Win32Pickers::ChooseBaseFolder(HWND owner) {
-    ComApartment apartment;
-    char displayName[MAX_PATH] = {};
-    BROWSEINFOA browse{};
-    browse.hwndOwner = owner;
-    browse.pszDisplayName = displayName;
-    browse.lpszTitle = "Your Name";
-    browse.ulFlags = BIF_RETURNONLYFSDIRS;
-    const TaskMemory<LPITEMIDLIST> chosen(lazy::SHBrowseForFolderA(&browse));
-    if (!chosen.Get()) return std::nullopt;
-    char path[MAX_PATH] = {};
-    if (!lazy::SHGetPathFromIDListA(chosen.Get(), path)) path[0] = '\0';
-    return std::string(path);
+    return BrowseForFolder(owner, "Your Name");
+}
+
+std::optional<std::string> Win32Pickers::ChooseDiscFolder(HWND owner) {
+    return BrowseForFolder(owner, StringTableTexts().Load(IDS_OPEN_DISC_TITLE).c_str());
 }
 
 std::optional<FileChoice> Win32Pickers::ChooseTargets(HWND owner, const std::string& initialFolder) {

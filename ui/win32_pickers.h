@@ -8,6 +8,7 @@ namespace plivora {
 class Win32Pickers final : public Pickers {
 public:
     std::optional<std::string> ChooseBaseFolder(HWND owner) override;
+    std::optional<std::string> ChooseDiscFolder(HWND owner) override;
     std::optional<FileChoice> ChooseTargets(HWND owner, const std::string& initialFolder) override;
     std::optional<FileChoice> ChooseIcon(HWND owner, const std::string& initialFolder) override;
     std::optional<FileChoice> ChooseSecondaryProgram(HWND owner, const std::string& initialFolder) override;

@@ -2,6 +2,7 @@
 // fake platform, so tests see one order of events.
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ public:
     }
     void ShowIconPicture(IconPicture, const std::string&) override { log_.push_back("picture"); }
     bool Exists(const std::string& path) const override { return Missing.count(path) == 0; }
+    std::optional<std::string> ReadFile(const std::string&) const override { return std::nullopt; }
+    void SelectListPositions(int, int) override {}
 
     // Paths that name nothing.
     std::set<std::string> Missing;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
+#include <tuple>
 #include <map>
 #include <set>
 #include <string>
@@ -38,6 +41,14 @@ public:
         calls.push_back(std::string("Picture ") + names[static_cast<int>(picture)] + " " + chosenFile);
     }
     bool Exists(const std::string& path) const override { return missing.count(path) == 0; }
+    std::optional<std::string> ReadFile(const std::string& path) const override {
+        const auto found = files.find(path);
+        if (found == files.end()) return std::nullopt;
+        return found->second;
+    }
+    void SelectListPositions(int order, int prompt) override {
+        calls.push_back("Lists " + std::to_string(order) + " " + std::to_string(prompt));
+    }
     bool ShownEnabled(int controlId) const {
         const auto found = enabled_.find(controlId);
         return found == enabled_.end() || found->second;
@@ -49,6 +60,8 @@ public:
     std::function<void()> duringRefresh;
     // Paths that name nothing, as a name with stand-in letters does.
     std::set<std::string> missing;
+    // Files the view can read, by path.
+    std::map<std::string, std::string> files;
 
 private:
     std::map<int, bool> enabled_;
@@ -183,6 +196,53 @@ TEST_F(FormModelTest, ReChoosingTheBaseFolderKeepsSwitchesForTheNextTarget) {
         EXPECT_TRUE(model_.IsEnabled(id)) << id;
     }
     EXPECT_EQ(view_.label, Text(MsgTargetChosen));
+}
+
+// A folder's autorun.inf decides what choosing it says, and whether Open a Disc takes it.
+TEST_F(FormModelTest, AFolderIsToldByItsAutorunFile) {
+    const std::string ours = "[autorun]\r\nopen=Plivora.exe \"a.htm\" /secProg \"s.exe$1$2\" \r\nicon=i.ico\r\n";
+    const std::string foreign = "[autorun]\r\nopen=setup.exe\r\n";
+    const std::string foreignText = Text(MsgForeignAutorun) + "\n\n" + Text(MsgBaseFolderChosen);
+    const struct {
+        const char* folder;
+        std::optional<std::string> file;
+        std::string chosenText;  // after the base folder's picker
+        bool reopens;            // by Open a Disc
+    } cases[] = {
+        {"no autorun.inf", std::nullopt, Text(MsgBaseFolderChosen), false},
+        {"one of ours", ours, Text(MsgBaseFolderChosen), true},
+        {"another program's", foreign, foreignText, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        view_.files.clear();
+        if (c.file) view_.files["D:\\Disc\\autorun.inf"] = *c.file;
+        FullSetupAndCreate();
+        model_.BaseFolderChosen("D:\\Disc");
+        EXPECT_EQ(view_.label, c.chosenText);
+
+        FullSetupAndCreate();
+        const ProjectSettings before = model_.Settings();
+        model_.DiscChosen("D:\\Disc");
+        EXPECT_EQ(model_.Settings() != before, c.reopens);
+        if (!c.reopens) {
+            EXPECT_EQ(view_.calls, (Calls{"Refresh", "Repaint"}));
+            EXPECT_EQ(view_.label, Text(MsgNoDiscHere));
+            continue;
+        }
+        const ProjectSettings& s = model_.Settings();
+        EXPECT_EQ(s.BaseFolder, "D:\\Disc");
+        EXPECT_EQ(std::tie(s.TargetFiles, s.IconFile, s.SecondaryProgram), std::tie("a.htm", "i.ico", "s.exe"));
+        EXPECT_EQ(s.UseSecondary + s.UseSplash + s.TryForce, 1) << "unticked switches and their paths are cleared";
+        EXPECT_EQ(std::tie(s.SplashFile, s.ForceProgram1), std::tie("", ""));
+        EXPECT_NE(std::find(view_.calls.begin(), view_.calls.end(), "Lists 1 2"), view_.calls.end());
+        EXPECT_NE(std::find(view_.calls.begin(), view_.calls.end(), "Picture File D:\\Disc\\i.ico"),
+                  view_.calls.end());
+        EXPECT_EQ(view_.label, Text(MsgDiscReopened));
+        EXPECT_EQ(view_.controls.TargetFiles, "a.htm");
+        EXPECT_TRUE(model_.IsEnabled(CreateButton) && model_.IsEnabled(SecondaryButton));
+        EXPECT_FALSE(model_.IsEnabled(TestButton) || model_.IsEnabled(MakeImageItem) || model_.IsEnabled(SplashBox));
+    }
 }
 
 TEST_F(FormModelTest, CancelledOrEmptyFolderChoiceLeavesNoBaseFolder) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
+#include "autorun_file.h"
 #include "project_settings.h"
 
 namespace plivora {
@@ -57,6 +59,38 @@ void ExpectRoundTrip(Choice choice) {
     EXPECT_EQ(ComposeLaunchArguments(parsed.Command), arguments);
     // autorun.inf readers drop the trailing blank.
     EXPECT_EQ(ParseLaunchArguments(arguments.substr(0, arguments.size() - 1)).Command, parsed.Command);
+
+    // Through the disc's own file, with either line end: read back into the form, written
+    // again, byte for byte; and every field the line holds comes back.
+    const std::string file =
+        InfFileText(std::string("open=") + LauncherName + " " + arguments, ComposeIconEntry(choice.Settings));
+    std::string crlf;
+    for (char c : file) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& text : {file, crlf}) {
+        const std::optional<DiscSettings> disc = ReadAutorunFile(text);
+        ASSERT_TRUE(disc.has_value());
+        Choice again{disc->Settings, disc->SecondaryOrder, disc->SecondaryPrompt};
+        EXPECT_EQ(InfFileText(ComposeOpenEntry(again.Settings, again.Order, again.Prompt),
+                              ComposeIconEntry(again.Settings)),
+                  file);
+        const ProjectSettings& s = choice.Settings;
+        const ProjectSettings& back = disc->Settings;
+        EXPECT_EQ(back.TargetFiles, s.TargetFiles);
+        EXPECT_EQ(back.IconFile, s.IconFile);
+        EXPECT_EQ(std::tie(back.Verbose, back.NoRegistryLookup, back.HideDialog, back.UseSplash, back.UseSecondary),
+                  std::tie(s.Verbose, s.NoRegistryLookup, s.HideDialog, s.UseSplash, s.UseSecondary));
+        if (s.UseSplash) {
+            EXPECT_EQ(std::tie(back.SplashFile, back.SplashSeconds), std::tie(s.SplashFile, s.SplashSeconds));
+        }
+        if (s.UseSecondary) {
+            EXPECT_EQ(back.SecondaryProgram, s.SecondaryProgram);
+            EXPECT_EQ(std::tie(again.Order, again.Prompt), std::tie(choice.Order, choice.Prompt));
+        }
+        // Program 2 alone reads back as Program 1; both empty write nothing to read.
+        if (s.TryForce && !s.ForceProgram1.empty()) {
+            EXPECT_EQ(std::tie(back.ForceProgram1, back.ForceProgram2), std::tie(s.ForceProgram1, s.ForceProgram2));
+        }
+    }
 }
 
 Choice Target(const std::string& targets) {
@@ -171,6 +205,7 @@ TEST(LauncherCommandLineTest, RoundTripsEverySettingIncludingAwkwardNames) {
              s.SecondaryProgram = "a b$c.exe";
              s.ForceProgram1 = "p1 $x";
              s.ForceProgram2 = "p2";
+             s.IconFile = "art\\logo.ico";
              c.Order = 1;
              c.Prompt = 1;
          }},

@@ -291,6 +291,65 @@ TEST_F(AssistantFormTest, IconPreviewFollowsFolderAndIconChoices) {
     EXPECT_EQ(form.EnabledControls(), AtStart);
 }
 
+// A disc made yesterday: the program ends, starts again and reads the disc back.
+TEST_F(AssistantFormTest, OpenADiscBringsBackEverySettingAndCreatesTheSameFile) {
+    for (const char* name : {"logo.ico", "setup.exe", "splash.bmp"}) ASSERT_TRUE(fakes::WriteBytes(base_ / name, "x"));
+    const int boxes[] = {IDC_BASE_FOLDER_BOX, IDC_TARGET_BOX, IDC_ICON_BOX,   IDC_PROGRAM1_BOX,
+                         IDC_PROGRAM2_BOX,    IDC_SECONDARY_BOX, IDC_SPLASH_BOX, IDC_SECONDS_BOX};
+    const int checks[] = {IDC_VERBOSE_CHECK,  IDC_NO_REGISTRY_CHECK, IDC_HIDE_CHECK,
+                          IDC_FORCE_CHECK,    IDC_SECONDARY_CHECK,   IDC_SPLASH_CHECK};
+    std::vector<std::string> shown;
+    std::string written;
+    {
+        FormDriver form(pickers_);
+        pickers_.Folder = base_.Path();
+        form.Click(IDC_BASE_FOLDER_BUTTON);
+        pickers_.Targets = FakePickers::File(base_ / "index.html");
+        form.Click(IDC_TARGET_BUTTON);
+        pickers_.Icon = FakePickers::File(base_ / "logo.ico", "ico");
+        form.Click(IDC_ICON_BUTTON);
+        for (int id : checks) form.Click(id);
+        form.TypeText(IDC_PROGRAM1_BOX, "iexplore.exe -k");
+        form.TypeText(IDC_PROGRAM2_BOX, "netscape.exe -sk");
+        pickers_.Secondary = FakePickers::File(base_ / "setup.exe");
+        form.Click(IDC_SECONDARY_BUTTON);
+        pickers_.Splash = FakePickers::File(base_ / "splash.bmp");
+        form.Click(IDC_SPLASH_BUTTON);
+        form.TypeText(IDC_SECONDS_BOX, "7");
+        form.SelectListEntry(IDC_ORDER_LIST, 1);
+        form.SelectListEntry(IDC_PROMPT_LIST, 2);
+        form.Click(IDC_CREATE_BUTTON);
+        ASSERT_TRUE(form.Enabled(IDC_TEST_BUTTON));
+        written = fakes::ReadBytes(base_ / "autorun.inf").value_or("");
+        for (int id : boxes) shown.push_back(form.Text(id));
+    }
+
+    FormDriver form(pickers_);
+    HMENU menu = ::GetSystemMenu(form.Window(), FALSE);
+    const int count = ::GetMenuItemCount(menu);
+    EXPECT_EQ(::GetMenuItemID(menu, count - 2), UINT(IDM_MAKE_IMAGE_COMMAND));
+    EXPECT_EQ(::GetMenuItemID(menu, count - 1), UINT(IDM_OPEN_DISC_COMMAND));
+    char item[100] = {};
+    ::GetMenuStringA(menu, IDM_OPEN_DISC_COMMAND, item, sizeof item, MF_BYCOMMAND);
+    EXPECT_STREQ(item, "Open a &Disc...");
+    EXPECT_FALSE(::GetMenuState(menu, IDM_OPEN_DISC_COMMAND, MF_BYCOMMAND) & MF_GRAYED);
+
+    pickers_.DiscFolder = base_.Path();
+    ::SendMessageA(form.Window(), WM_SYSCOMMAND, IDM_OPEN_DISC_COMMAND, 0);
+    for (std::size_t i = 0; i < std::size(boxes); ++i) EXPECT_EQ(form.Text(boxes[i]), shown[i]) << boxes[i];
+    for (int id : checks) EXPECT_TRUE(form.Checked(id)) << id;
+    EXPECT_EQ(::SendMessageA(form.Item(IDC_ORDER_LIST), CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(::SendMessageA(form.Item(IDC_PROMPT_LIST), CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgDiscReopened));
+    EXPECT_TRUE(form.Enabled(IDC_CREATE_BUTTON) && form.Enabled(IDC_PROGRAM2_BOX) && form.Enabled(IDC_PROMPT_LIST));
+    EXPECT_FALSE(form.Enabled(IDC_TEST_BUTTON)) << "Test waits for the next Create";
+
+    ASSERT_TRUE(::DeleteFileA((base_ / "autorun.inf").c_str()));
+    form.Click(IDC_CREATE_BUTTON);
+    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), written);
+    EXPECT_TRUE(form.Enabled(IDC_TEST_BUTTON));
+}
+
 TEST_F(AssistantFormTest, QueryDragIconAnswersTheApplicationIcon) {
     FormDriver form(pickers_);
     const LRESULT icon = ::SendMessageA(form.Window(), WM_QUERYDRAGICON, 0, 0);

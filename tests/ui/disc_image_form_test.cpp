@@ -64,9 +64,9 @@ TEST_F(DiscImageFormTest, ItemFollowsAboutAndIsGreyedUntilCreateCopiedTheLaunche
     FormDriver form(pickers_);
     HMENU menu = ::GetSystemMenu(form.Window(), FALSE);
     const int count = ::GetMenuItemCount(menu);
-    ASSERT_GE(count, 2);
-    EXPECT_EQ(::GetMenuItemID(menu, count - 2), UINT(IDM_ABOUT_COMMAND));
-    EXPECT_EQ(::GetMenuItemID(menu, count - 1), UINT(IDM_MAKE_IMAGE_COMMAND));
+    ASSERT_GE(count, 3);
+    EXPECT_EQ(::GetMenuItemID(menu, count - 3), UINT(IDM_ABOUT_COMMAND));
+    EXPECT_EQ(::GetMenuItemID(menu, count - 2), UINT(IDM_MAKE_IMAGE_COMMAND));
     char text[100] = {};
     ::GetMenuStringA(menu, IDM_MAKE_IMAGE_COMMAND, text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "Make Disc &Image...");

@@ -7,7 +7,7 @@ namespace plivora::fakes {
 
 class FakePickers final : public Pickers {
 public:
-    std::optional<std::string> Folder;
+    std::optional<std::string> Folder, DiscFolder;
     std::optional<FileChoice> Targets, Icon, Secondary, Splash;
     std::optional<std::u16string> ImageFile;
     int Calls = 0;
@@ -16,6 +16,10 @@ public:
     std::optional<std::string> ChooseBaseFolder(HWND) override {
         ++Calls;
         return Folder;
+    }
+    std::optional<std::string> ChooseDiscFolder(HWND) override {
+        ++Calls;
+        return DiscFolder;
     }
     std::optional<FileChoice> ChooseTargets(HWND, const std::string& initial) override { return Answer(Targets, initial); }
     std::optional<FileChoice> ChooseIcon(HWND, const std::string& initial) override { return Answer(Icon, initial); }

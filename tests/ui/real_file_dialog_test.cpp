@@ -58,6 +58,7 @@ class FolderOnly : public Pickers {
 public:
     std::string Folder;
     std::optional<std::string> ChooseBaseFolder(HWND) override { return Folder; }
+    std::optional<std::string> ChooseDiscFolder(HWND) override { return Folder; }
     std::optional<FileChoice> ChooseTargets(HWND owner, const std::string& initial) override {
         return real_.ChooseTargets(owner, initial);
     }

@@ -1,0 +1,24 @@
+// An autorun.inf read back into the form's values, when this program could have written
+// it: the disc itself keeps a disc's settings.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "project_settings.h"
+
+namespace plivora {
+
+struct DiscSettings {
+    // Every field but BaseFolder: the file's value, or its default where the line holds none.
+    ProjectSettings Settings;
+    int SecondaryOrder = 0;
+    int SecondaryPrompt = 0;
+};
+
+// Nothing unless the text is exactly what this program writes: the lines "[autorun]",
+// "open=Plivora.exe " with arguments the launcher reads with nothing ignored, and
+// "icon=" with a name, in that order, each ended by CR LF or LF.
+std::optional<DiscSettings> ReadAutorunFile(const std::string& text);
+
+}  // namespace plivora
