@@ -1,5 +1,6 @@
 # Sourced by with-wine.sh: drive E: of the Wine session is a 1 MB tmpfs, so that tests
-# can fill it and see what a full disk does to the programs. Mounting needs root, as the
+# can fill it and see what a full disk does to the programs. Wine calls it removable, as
+# a USB stick is, so that tests see that too. Mounting needs root, as the
 # test machines and CI run; elsewhere the tests that need the drive fail and say why.
 # Usage: mount_fault_drive BUILD_DIR (after the prefix exists, before wineserver starts);
 #        unmount_fault_drive (after wineserver has ended).
@@ -17,6 +18,12 @@ mount_fault_drive() {
     export PLIVORA_FAULT_DRIVE_UNAVAILABLE="a 1 MB tmpfs could not be mounted at $dir: ${reason:-mount failed}"
   fi
   ln -sfn "$dir" "$WINEPREFIX/dosdevices/e:"
+  # Once per prefix; Wine reads drive types when its session starts.
+  if ! grep -qs '^"e:"="floppy"' "$WINEPREFIX/system.reg"; then
+    "$WINE" reg add 'HKLM\Software\Wine\Drives' /v e: /d floppy /f >/dev/null 2>&1
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+  fi
 }
 
 unmount_fault_drive() {

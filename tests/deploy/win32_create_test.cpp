@@ -207,6 +207,29 @@ TEST_F(Win32CreateTest, AFullDiskLosesNothingAndIsNeverCalledASuccess) {
     }
 }
 
+TEST_F(Win32CreateTest, ARemovableDrivesRootIsWarnedOfAfterAFullCreate) {
+    std::string whyNot;
+    const std::optional<std::string> drive = fakes::EmptyFaultDrive(whyNot);
+    ASSERT_TRUE(drive) << whyNot;
+    ASSERT_EQ(GetDriveTypeA(drive->c_str()), UINT(DRIVE_REMOVABLE)) << "tools/fault-drive.sh marks it removable";
+    ASSERT_TRUE(MakeFolder(*drive + "Disc"));
+    for (const std::string& folder : {*drive, *drive + "Disc"}) {
+        SCOPED_TRACE(folder);
+        form.Settings().BaseFolder = folder;
+        form.HelpPressed(IDC_HELP_ICON);
+
+        Create(form, platform, 0, 0);
+
+        EXPECT_EQ(ReadBytes(BaseFolderWithSeparator(folder) + "Plivora.exe"), Pristine);
+        EXPECT_TRUE(form.IsEnabled(TestButton));
+        // Only a drive's root starts by itself; a folder on it would not even on a CD.
+        if (folder == *drive)
+            EXPECT_EQ(form.GuidanceText(), Message(MsgRemovableDrive));
+        else
+            EXPECT_EQ(form.GuidanceTitle(), "CD-ROM Icon") << "the panel stays as it was";
+    }
+}
+
 TEST_F(Win32CreateTest, ProgramFolderPastThePathLimitFailsTheCopyCleanly) {
     const std::string overlong = scratch / (std::string(MAX_PATH, 'x') + "\\");
     form.SetFolders(scratch.Path(), overlong);
