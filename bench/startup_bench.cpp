@@ -9,21 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "process_windows.h"
+
 namespace {
-
-struct Window {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM context) {
-    auto* window = reinterpret_cast<Window*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != window->processId || !IsWindowVisible(hwnd)) return TRUE;
-    window->found = hwnd;
-    return FALSE;
-}
 
 // Milliseconds until the program's window is visible and its thread idle; negative on failure.
 double TimeOneStart(const std::string& program) {
@@ -37,14 +25,14 @@ double TimeOneStart(const std::string& program) {
     if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return -1;
-    Window window{process.dwProcessId, nullptr};
-    for (int attempt = 0; attempt < 20000 && !window.found; ++attempt) {
+    HWND window = nullptr;
+    for (int attempt = 0; attempt < 20000 && !window; ++attempt) {
         WaitForInputIdle(process.hProcess, 10);
-        EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&window));
+        window = plivora::TopVisibleWindowOf(process.dwProcessId);
     }
-    const bool idle = window.found && WaitForInputIdle(process.hProcess, 10000) == 0;
+    const bool idle = window && WaitForInputIdle(process.hProcess, 10000) == 0;
     QueryPerformanceCounter(&shown);
-    if (window.found) PostMessageA(window.found, WM_CLOSE, 0, 0);
+    if (window) PostMessageA(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "process_windows.h"
+
 namespace plivora::launcher {
 
 namespace {
@@ -26,21 +28,6 @@ std::string GuardName(const std::string& folder) {
     return name;
 }
 
-struct Search {
-    DWORD ProcessId;
-    HWND Found;
-};
-
-// The topmost visible window of the process.
-BOOL CALLBACK FindTopWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->ProcessId || !IsWindowVisible(window)) return TRUE;
-    search->Found = window;
-    return FALSE;
-}
-
 }  // namespace
 
 DiscLaunchGuard::DiscLaunchGuard(const std::string& discFolder) {
@@ -63,11 +50,10 @@ DiscLaunchGuard::DiscLaunchGuard(const std::string& discFolder) {
 }
 
 void DiscLaunchGuard::BringHolderToFront() const {
-    Search search{holder_, nullptr};
-    EnumWindows(FindTopWindow, reinterpret_cast<LPARAM>(&search));
-    if (!search.Found) return;
+    const HWND top = TopVisibleWindowOf(holder_);
+    if (!top) return;
     // The question the holder waits on, if it asks one, else its own window.
-    const HWND window = GetLastActivePopup(GetAncestor(search.Found, GA_ROOTOWNER));
+    const HWND window = GetLastActivePopup(GetAncestor(top, GA_ROOTOWNER));
     if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
     SetForegroundWindow(window);
 }
