@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <dlgs.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <functional>
@@ -22,6 +23,23 @@ namespace plivora {
 namespace {
 
 const char* const TargetDialogTitle = "Select your Target File";
+
+// The folder browser a thread shows: its dialog holding a tree.
+BOOL CALLBACK FindBrowser(HWND window, LPARAM result) {
+    char name[32] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (std::string(name) != "#32770" || !::IsWindowVisible(window) ||
+        !::FindWindowExA(window, nullptr, "SysTreeView32", nullptr))
+        return TRUE;
+    *reinterpret_cast<HWND*>(result) = window;
+    return FALSE;
+}
+
+HWND BrowserOf(DWORD thread) {
+    HWND found = nullptr;
+    ::EnumThreadWindows(thread, &FindBrowser, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
 
 HWND NameBox(HWND dialog) {
     HWND box = ::GetDlgItem(dialog, cmb13);
@@ -180,6 +198,39 @@ TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
     EXPECT_NE(said.find(" MB) is ready."), std::string::npos) << said;
     EXPECT_EQ(fakes::FolderEntries(folder), (std::vector<std::string>{"real_dialog.iso", "source"}));
     EXPECT_GT(fakes::ReadBytes(image).value_or("").size(), manual.size());
+}
+
+// The shell's folder browser, moved by message from another thread: OK is usable only
+// on a folder of the file system, and that folder's path comes back.
+TEST(RealFolderBrowserTest, OkOnlyOnFileSystemFoldersAndTheChosenPathComesBack) {
+    fakes::TemporaryFolder base;
+    const DWORD pickerThread = ::GetCurrentThreadId();
+    std::vector<std::pair<std::string, bool>> okEnabled;  // by what is selected
+    std::thread person([&] {
+        HWND browser = nullptr;
+        if (!fakes::WaitFor([&] { return (browser = BrowserOf(pickerThread)) != nullptr; })) return;
+        const auto select = [&](const std::string& what, BOOL byPath, const void* item) {
+            ::SendMessageA(browser, BFFM_SETSELECTIONA, byPath, reinterpret_cast<LPARAM>(item));
+            okEnabled.emplace_back(what, ::IsWindowEnabled(::GetDlgItem(browser, IDOK)) != FALSE);
+        };
+        for (const auto& [name, folder] :
+             {std::pair{"computer", CSIDL_DRIVES}, std::pair{"controls", CSIDL_CONTROLS},
+              std::pair{"network", CSIDL_NETWORK}}) {
+            LPITEMIDLIST item = nullptr;
+            if (FAILED(::SHGetSpecialFolderLocation(nullptr, folder, &item))) continue;
+            select(name, FALSE, item);
+            ::CoTaskMemFree(item);
+        }
+        select("folder", TRUE, base.Path().c_str());
+        ::PostMessageA(browser, WM_COMMAND, IDOK, 0);
+    });
+    const std::optional<std::string> chosen = Win32Pickers().ChooseBaseFolder(nullptr);
+    person.join();
+    EXPECT_EQ(okEnabled,
+              (std::vector<std::pair<std::string, bool>>{
+                  {"computer", false}, {"controls", false}, {"network", false}, {"folder", true}}));
+    ASSERT_TRUE(chosen) << "OK on a folder chose nothing";
+    EXPECT_EQ(fakes::LongPath(*chosen), fakes::LongPath(base.Path()));
 }
 
 TEST(MultipleSelectionTest, ParsesFolderAndNamesAndRefusesGarbledLists) {
