@@ -1,5 +1,5 @@
-// The pickers through the platform's own file dialogs: another thread finds the dialog
-// by its title, fills its name box and confirms, as a user would.
+// The pickers through the platform's own dialogs: another thread finds the dialog, fills
+// in its name box or moves its selection, and confirms, as a user would.
 #include <gtest/gtest.h>
 
 #include <windows.h>
