@@ -24,40 +24,26 @@ namespace {
 
 const char* const TargetDialogTitle = "Select your Target File";
 
-// The folder browser a thread shows: its dialog holding a tree.
-BOOL CALLBACK FindBrowser(HWND window, LPARAM result) {
-    char name[32] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    if (std::string(name) != "#32770" || !::IsWindowVisible(window) ||
-        !::FindWindowExA(window, nullptr, "SysTreeView32", nullptr))
-        return TRUE;
-    *reinterpret_cast<HWND*>(result) = window;
-    return FALSE;
-}
-
-HWND BrowserOf(DWORD thread) {
-    HWND found = nullptr;
-    ::EnumThreadWindows(thread, &FindBrowser, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 HWND NameBox(HWND dialog) {
     HWND box = ::GetDlgItem(dialog, cmb13);
     return box ? box : ::GetDlgItem(dialog, edt1);
 }
 
-// Answers the next dialog of that title from another thread: fills its name box, then OK.
+HWND FolderTree(HWND dialog) { return ::FindWindowExA(dialog, nullptr, "SysTreeView32", nullptr); }
+
+// Answers the next dialog of that title from another thread once the part it fills in is
+// there (by default its name box): fills it in, then OK.
 class DialogAnswerer {
 public:
-    explicit DialogAnswerer(std::function<void(HWND dialog, HWND nameBox)> fill,
-                            const char* title = TargetDialogTitle)
-        : thread_([this, fill, title] {
+    explicit DialogAnswerer(std::function<void(HWND dialog, HWND part)> fill,
+                            const char* title = TargetDialogTitle, HWND (*partOf)(HWND) = NameBox)
+        : thread_([this, fill, title, partOf] {
               HWND dialog = nullptr;
-              fakes::WaitFor(
-                  [&] { return (dialog = ::FindWindowA("#32770", title)) != nullptr && NameBox(dialog); });
-              if (!dialog) return;
+              if (!fakes::WaitFor(
+                      [&] { return (dialog = ::FindWindowA("#32770", title)) != nullptr && partOf(dialog); }))
+                  return;
               found_ = true;
-              fill(dialog, NameBox(dialog));
+              fill(dialog, partOf(dialog));
               ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
           }) {}
     ~DialogAnswerer() { Join(); }
@@ -204,28 +190,26 @@ TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
 // on a folder of the file system, and that folder's path comes back.
 TEST(RealFolderBrowserTest, OkOnlyOnFileSystemFoldersAndTheChosenPathComesBack) {
     fakes::TemporaryFolder base;
-    const DWORD pickerThread = ::GetCurrentThreadId();
     std::vector<std::pair<std::string, bool>> okEnabled;  // by what is selected
-    std::thread person([&] {
-        HWND browser = nullptr;
-        if (!fakes::WaitFor([&] { return (browser = BrowserOf(pickerThread)) != nullptr; })) return;
-        const auto select = [&](const std::string& what, BOOL byPath, const void* item) {
-            ::SendMessageA(browser, BFFM_SETSELECTIONA, byPath, reinterpret_cast<LPARAM>(item));
-            okEnabled.emplace_back(what, ::IsWindowEnabled(::GetDlgItem(browser, IDOK)) != FALSE);
-        };
-        for (const auto& [name, folder] :
-             {std::pair{"computer", CSIDL_DRIVES}, std::pair{"controls", CSIDL_CONTROLS},
-              std::pair{"network", CSIDL_NETWORK}}) {
-            LPITEMIDLIST item = nullptr;
-            if (FAILED(::SHGetSpecialFolderLocation(nullptr, folder, &item))) continue;
-            select(name, FALSE, item);
-            ::CoTaskMemFree(item);
-        }
-        select("folder", TRUE, base.Path().c_str());
-        ::PostMessageA(browser, WM_COMMAND, IDOK, 0);
-    });
+    DialogAnswerer answer(
+        [&](HWND browser, HWND) {
+            const auto select = [&](const std::string& what, BOOL byPath, const void* item) {
+                ::SendMessageA(browser, BFFM_SETSELECTIONA, byPath, reinterpret_cast<LPARAM>(item));
+                okEnabled.emplace_back(what, ::IsWindowEnabled(::GetDlgItem(browser, IDOK)) != FALSE);
+            };
+            for (const auto& [name, folder] :
+                 {std::pair{"computer", CSIDL_DRIVES}, std::pair{"controls", CSIDL_CONTROLS},
+                  std::pair{"network", CSIDL_NETWORK}}) {
+                LPITEMIDLIST item = nullptr;
+                if (FAILED(::SHGetSpecialFolderLocation(nullptr, folder, &item))) continue;
+                select(name, FALSE, item);
+                ::CoTaskMemFree(item);
+            }
+            select("folder", TRUE, base.Path().c_str());
+        },
+        "Browse for Folder", FolderTree);
     const std::optional<std::string> chosen = Win32Pickers().ChooseBaseFolder(nullptr);
-    person.join();
+    ASSERT_TRUE(answer.Join()) << "the folder browser never showed";
     EXPECT_EQ(okEnabled,
               (std::vector<std::pair<std::string, bool>>{
                   {"computer", false}, {"controls", false}, {"network", false}, {"folder", true}}));
