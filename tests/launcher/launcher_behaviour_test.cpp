@@ -469,8 +469,11 @@ TEST_F(LauncherTest, SplashShowsTheBitmapCentredForItsTimeBeforeTheTargetOpens) 
     EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - 48) / 2);
     bool openedTooSoon = false;
     ASSERT_TRUE(WaitFor([&] {
-        openedTooSoon = openedTooSoon || !disc_.Records().empty();
-        return !IsWindow(splash);
+        // A record counts only when the splash screen is still up after it was seen.
+        const bool recorded = !disc_.Records().empty();
+        const bool up = IsWindow(splash) != FALSE;
+        openedTooSoon = openedTooSoon || (recorded && up);
+        return !up;
     }));
     EXPECT_FALSE(openedTooSoon) << "the target opened while the splash screen was up";
     EXPECT_GE(GetTickCount64() - seen, 800u) << "shown for about its second";
