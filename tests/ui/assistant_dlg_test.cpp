@@ -164,21 +164,18 @@ TEST_F(AssistantFormTest, EveryBoundControlReachesTheOpenLine) {
 
     struct Row {
         const char* Control;
-        Change Set, Back;
+        Change Set, Back;          // a switch changes back when clicked again
         std::string Was, Becomes;  // the part of the full line that changes
         bool KeepsTest;            // else the change asks for a new Create
     };
     const Row rows[] = {
-        {"Verbose", click(IDC_VERBOSE_CHECK), click(IDC_VERBOSE_CHECK), "/verbose ", "", false},
-        {"No Registry Lookup", click(IDC_NO_REGISTRY_CHECK), click(IDC_NO_REGISTRY_CHECK), "/noreg ", "",
+        {"Verbose", click(IDC_VERBOSE_CHECK), {}, "/verbose ", "", false},
+        {"No Registry Lookup", click(IDC_NO_REGISTRY_CHECK), {}, "/noreg ", "", false},
+        {"Hide", click(IDC_HIDE_CHECK), {}, "/hide ", "", false},
+        {"Try and Force", click(IDC_FORCE_CHECK), {}, "/tryforce \"iexplore.exe -k, netscape.exe -sk\" ", "",
          false},
-        {"Hide", click(IDC_HIDE_CHECK), click(IDC_HIDE_CHECK), "/hide ", "", false},
-        {"Try and Force", click(IDC_FORCE_CHECK), click(IDC_FORCE_CHECK),
-         "/tryforce \"iexplore.exe -k, netscape.exe -sk\" ", "", false},
-        {"Secondary Program", click(IDC_SECONDARY_CHECK), click(IDC_SECONDARY_CHECK),
-         "/secProg \"setup.exe$1$3\" ", "", false},
-        {"Splash Screen", click(IDC_SPLASH_CHECK), click(IDC_SPLASH_CHECK), "/splash \"splash.bmp$7\" ", "",
-         false},
+        {"Secondary Program", click(IDC_SECONDARY_CHECK), {}, "/secProg \"setup.exe$1$3\" ", "", false},
+        {"Splash Screen", click(IDC_SPLASH_CHECK), {}, "/splash \"splash.bmp$7\" ", "", false},
         {"Program 1", type(IDC_PROGRAM1_BOX, "opera.exe"), type(IDC_PROGRAM1_BOX, "iexplore.exe -k"),
          "iexplore.exe -k,", "opera.exe,", false},
         {"Program 2", type(IDC_PROGRAM2_BOX, ""), type(IDC_PROGRAM2_BOX, "netscape.exe -sk"),
@@ -195,7 +192,7 @@ TEST_F(AssistantFormTest, EveryBoundControlReachesTheOpenLine) {
         std::string changed = FullOpenLine;
         changed.replace(changed.find(row.Was), row.Was.size(), row.Becomes);
         EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), InfWith(changed));
-        row.Back();
+        (row.Back ? row.Back : row.Set)();
         form.Click(IDC_CREATE_BUTTON);
         EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), InfWith(FullOpenLine)) << "changed back";
     }
