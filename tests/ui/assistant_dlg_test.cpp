@@ -2,6 +2,7 @@
 // by the test.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
 #include "control_ids.h"
@@ -112,50 +113,94 @@ TEST_F(AssistantFormTest, HelpButtonsShowTheirTopicWithoutTouchingTest) {
     EXPECT_EQ(form.EnabledControls(), AtStart);
 }
 
-TEST_F(AssistantFormTest, EditsAndListsFollowTheirRules) {
-    FormDriver form(pickers_);
-    pickers_.Folder = base_.Path();
-    form.Click(IDC_BASE_FOLDER_BUTTON);
-    pickers_.Targets = FakePickers::File(base_ / "index.html");
-    form.Click(IDC_TARGET_BUTTON);
-    form.Click(IDC_FORCE_CHECK);
-    EXPECT_TRUE(form.Enabled(IDC_PROGRAM1_BOX) && form.Enabled(IDC_PROGRAM2_CAPTION));
-    form.TypeText(IDC_PROGRAM1_BOX, "iexplore.exe -k");
-    form.Click(IDC_SECONDARY_CHECK);
-    EXPECT_TRUE(form.Enabled(IDC_ORDER_LIST) && form.Enabled(IDC_SECONDARY_BUTTON));
+// Every switch ticked, both programs typed, both files chosen, the seconds typed and both
+// lists moved: what Create writes for it.
+const std::string FullOpenLine =
+    "open=Plivora.exe \"index.html\" /splash \"splash.bmp$7\" /secProg \"setup.exe$1$3\" "
+    "/verbose /noreg /hide /tryforce \"iexplore.exe -k, netscape.exe -sk\" ";
+
+std::string InfWith(const std::string& openLine) {
+    return "[autorun]\r\n" + openLine + "\r\nicon=Plivora.exe\r\n";
+}
+
+// From a full setup, each row changes one bound control, creates, and changes it back.
+TEST_F(AssistantFormTest, EveryBoundControlReachesTheOpenLine) {
     ASSERT_TRUE(fakes::WriteBytes(base_ / "setup.exe", "MZ"));
+    ASSERT_TRUE(fakes::WriteBytes(base_ / "splash.bmp", "BM"));
+    FormDriver form(pickers_);
+    using Change = std::function<void()>;
+    const auto click = [&form](int id) -> Change { return [&form, id] { form.Click(id); }; };
+    const auto type = [&form](int id, const char* text) -> Change {
+        return [&form, id, text] { form.TypeText(id, text); };
+    };
+    const auto select = [&form](int id, int entry) -> Change {
+        return [&form, id, entry] { form.SelectListEntry(id, entry); };
+    };
+
+    pickers_.Folder = base_.Path();
+    pickers_.Targets = FakePickers::File(base_ / "index.html");
     pickers_.Secondary = FakePickers::File(base_ / "setup.exe");
-    form.Click(IDC_SECONDARY_BUTTON);
-    EXPECT_EQ(form.Text(IDC_SECONDARY_BOX), "setup.exe");
-    form.Click(IDC_SPLASH_CHECK);
-    form.TypeText(IDC_SECONDS_BOX, "0");
+    pickers_.Splash = FakePickers::File(base_ / "splash.bmp");
+    for (int id : {IDC_BASE_FOLDER_BUTTON, IDC_TARGET_BUTTON, IDC_VERBOSE_CHECK, IDC_NO_REGISTRY_CHECK,
+                   IDC_HIDE_CHECK, IDC_FORCE_CHECK})
+        form.Click(id);
+    form.TypeText(IDC_PROGRAM1_BOX, "iexplore.exe -k");
+    form.TypeText(IDC_PROGRAM2_BOX, "netscape.exe -sk");
+    for (int id : {IDC_SECONDARY_CHECK, IDC_SECONDARY_BUTTON, IDC_SPLASH_CHECK}) form.Click(id);
     form.Click(IDC_CREATE_BUTTON);
     EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgSwitchWithoutFile, "Splash Screen"));
     EXPECT_FALSE(fakes::FileExists(base_ / "autorun.inf")) << "a switch without its file writes nothing";
-    ASSERT_TRUE(fakes::WriteBytes(base_ / "splash.bmp", "BM"));
-    pickers_.Splash = FakePickers::File(base_ / "splash.bmp");
     form.Click(IDC_SPLASH_BUTTON);
-    form.Click(IDC_CREATE_BUTTON);
-    ASSERT_TRUE(form.Enabled(IDC_TEST_BUTTON));
-    // The duration read as zero was stored back as 5, and the next refresh shows it.
-    EXPECT_EQ(form.Form().Model().Settings().SplashSeconds, "5");
-
+    form.TypeText(IDC_SECONDS_BOX, "7");
     form.SelectListEntry(IDC_ORDER_LIST, 1);
     form.SelectListEntry(IDC_PROMPT_LIST, 3);
-    EXPECT_TRUE(form.Enabled(IDC_TEST_BUTTON)) << "a list selection keeps Test";
     form.Click(IDC_CREATE_BUTTON);
-    const std::string written =
-        "[autorun]\r\nopen=Plivora.exe \"index.html\" /splash \"splash.bmp$5\" /secProg \"setup.exe$1$3\" "
-        "/tryforce \"iexplore.exe -k\" \r\nicon=Plivora.exe\r\n";
-    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), written);
+    ASSERT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), InfWith(FullOpenLine));
+    EXPECT_EQ(form.EnabledControls(),
+              IdSet(fakes::RuledControls, fakes::RuledControls + fakes::RuledControlCount))
+        << "a full setup leaves every control usable";
+    EXPECT_EQ(form.Text(IDC_SECONDARY_BOX), "setup.exe");
+    EXPECT_EQ(form.Text(IDC_SPLASH_BOX), "splash.bmp");
 
-    form.TypeText(IDC_PROGRAM2_BOX, "netscape.exe -sk");
-    EXPECT_FALSE(form.Enabled(IDC_TEST_BUTTON)) << "typing forces a new Create";
+    struct Row {
+        const char* Control;
+        Change Set, Back;          // a switch changes back when clicked again
+        std::string Was, Becomes;  // the part of the full line that changes
+        bool KeepsTest;            // else the change asks for a new Create
+    };
+    const Row rows[] = {
+        {"Verbose", click(IDC_VERBOSE_CHECK), {}, "/verbose ", "", false},
+        {"No Registry Lookup", click(IDC_NO_REGISTRY_CHECK), {}, "/noreg ", "", false},
+        {"Hide", click(IDC_HIDE_CHECK), {}, "/hide ", "", false},
+        {"Try and Force", click(IDC_FORCE_CHECK), {}, "/tryforce \"iexplore.exe -k, netscape.exe -sk\" ", "",
+         false},
+        {"Secondary Program", click(IDC_SECONDARY_CHECK), {}, "/secProg \"setup.exe$1$3\" ", "", false},
+        {"Splash Screen", click(IDC_SPLASH_CHECK), {}, "/splash \"splash.bmp$7\" ", "", false},
+        {"Program 1", type(IDC_PROGRAM1_BOX, "opera.exe"), type(IDC_PROGRAM1_BOX, "iexplore.exe -k"),
+         "iexplore.exe -k,", "opera.exe,", false},
+        {"Program 2", type(IDC_PROGRAM2_BOX, ""), type(IDC_PROGRAM2_BOX, "netscape.exe -sk"),
+         ", netscape.exe -sk", "", false},
+        {"seconds read as zero", type(IDC_SECONDS_BOX, "0"), type(IDC_SECONDS_BOX, "7"), "$7", "$5", false},
+        {"order list", select(IDC_ORDER_LIST, 0), select(IDC_ORDER_LIST, 1), "$1$3", "$0$3", true},
+        {"prompt list", select(IDC_PROMPT_LIST, 1), select(IDC_PROMPT_LIST, 3), "$1$3", "$1$1", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Control);
+        row.Set();
+        EXPECT_EQ(form.Enabled(IDC_TEST_BUTTON), row.KeepsTest);
+        form.Click(IDC_CREATE_BUTTON);
+        std::string changed = FullOpenLine;
+        changed.replace(changed.find(row.Was), row.Was.size(), row.Becomes);
+        EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), InfWith(changed));
+        (row.Back ? row.Back : row.Set)();
+        form.Click(IDC_CREATE_BUTTON);
+        EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), InfWith(FullOpenLine)) << "changed back";
+    }
 
     // The line cannot carry a quote: the disc made last stays as it was.
     form.TypeText(IDC_PROGRAM1_BOX, "note\"pad.exe");
     form.Click(IDC_CREATE_BUTTON);
-    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), written);
+    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), InfWith(FullOpenLine));
     EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgTextNotWritable, "Program 1"));
     EXPECT_FALSE(form.Enabled(IDC_TEST_BUTTON));
 }

@@ -1,10 +1,11 @@
-// The pickers through the platform's own file dialogs: another thread finds the dialog
-// by its title, fills its name box and confirms, as a user would.
+// The pickers through the platform's own dialogs: another thread finds the dialog, fills
+// in its name box or moves its selection, and confirms, as a user would.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <dlgs.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <functional>
@@ -28,18 +29,21 @@ HWND NameBox(HWND dialog) {
     return box ? box : ::GetDlgItem(dialog, edt1);
 }
 
-// Answers the next dialog of that title from another thread: fills its name box, then OK.
+HWND FolderTree(HWND dialog) { return ::FindWindowExA(dialog, nullptr, "SysTreeView32", nullptr); }
+
+// Answers the next dialog of that title from another thread once the part it fills in is
+// there (by default its name box): fills it in, then OK.
 class DialogAnswerer {
 public:
-    explicit DialogAnswerer(std::function<void(HWND dialog, HWND nameBox)> fill,
-                            const char* title = TargetDialogTitle)
-        : thread_([this, fill, title] {
+    explicit DialogAnswerer(std::function<void(HWND dialog, HWND part)> fill,
+                            const char* title = TargetDialogTitle, HWND (*partOf)(HWND) = NameBox)
+        : thread_([this, fill, title, partOf] {
               HWND dialog = nullptr;
-              fakes::WaitFor(
-                  [&] { return (dialog = ::FindWindowA("#32770", title)) != nullptr && NameBox(dialog); });
-              if (!dialog) return;
+              if (!fakes::WaitFor(
+                      [&] { return (dialog = ::FindWindowA("#32770", title)) != nullptr && partOf(dialog); }))
+                  return;
               found_ = true;
-              fill(dialog, NameBox(dialog));
+              fill(dialog, partOf(dialog));
               ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
           }) {}
     ~DialogAnswerer() { Join(); }
@@ -181,6 +185,37 @@ TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
     EXPECT_NE(said.find(" MB) is ready."), std::string::npos) << said;
     EXPECT_EQ(fakes::FolderEntries(folder), (std::vector<std::string>{"real_dialog.iso", "source"}));
     EXPECT_GT(fakes::ReadBytes(image).value_or("").size(), manual.size());
+}
+
+// The shell's folder browser, moved by message from another thread: OK is usable only
+// on a folder of the file system, and that folder's path comes back.
+TEST(RealFolderBrowserTest, OkOnlyOnFileSystemFoldersAndTheChosenPathComesBack) {
+    fakes::TemporaryFolder base;
+    std::vector<std::pair<std::string, bool>> okEnabled;  // by what is selected
+    DialogAnswerer answer(
+        [&](HWND browser, HWND) {
+            const auto select = [&](const std::string& what, BOOL byPath, const void* item) {
+                ::SendMessageA(browser, BFFM_SETSELECTIONA, byPath, reinterpret_cast<LPARAM>(item));
+                okEnabled.emplace_back(what, ::IsWindowEnabled(::GetDlgItem(browser, IDOK)) != FALSE);
+            };
+            for (const auto& [name, folder] :
+                 {std::pair{"computer", CSIDL_DRIVES}, std::pair{"controls", CSIDL_CONTROLS},
+                  std::pair{"network", CSIDL_NETWORK}}) {
+                LPITEMIDLIST item = nullptr;
+                if (FAILED(::SHGetSpecialFolderLocation(nullptr, folder, &item))) continue;
+                select(name, FALSE, item);
+                ::CoTaskMemFree(item);
+            }
+            select("folder", TRUE, base.Path().c_str());
+        },
+        "Browse for Folder", FolderTree);
+    const std::optional<std::string> chosen = Win32Pickers().ChooseBaseFolder(nullptr);
+    ASSERT_TRUE(answer.Join()) << "the folder browser never showed";
+    EXPECT_EQ(okEnabled,
+              (std::vector<std::pair<std::string, bool>>{
+                  {"computer", false}, {"controls", false}, {"network", false}, {"folder", true}}));
+    ASSERT_TRUE(chosen) << "OK on a folder chose nothing";
+    EXPECT_EQ(fakes::LongPath(*chosen), fakes::LongPath(base.Path()));
 }
 
 TEST(MultipleSelectionTest, ParsesFolderAndNamesAndRefusesGarbledLists) {

@@ -138,8 +138,9 @@ bool ControlHost::WaitFor(const std::function<bool()>& condition, int millisecon
 }
 
 bool ControlHost::HandleMessage(framework::Message& message) {
+    const int code = HIWORD(message.wParam);
     if (message.id == WM_COMMAND && message.lParam &&
-        (HIWORD(message.wParam) == BN_CLICKED || HIWORD(message.wParam) == BN_DOUBLECLICKED))
+        (code == BN_CLICKED || code == BN_DOUBLECLICKED || code == EN_CHANGE))
         Notifications.emplace_back(LOWORD(message.wParam), HIWORD(message.wParam));
     return framework::CDialog::HandleMessage(message);
 }

@@ -83,7 +83,7 @@ public:
     bool Activate();
     // Polls through the dialog's own message handling until the condition holds.
     bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000);
-    // Each BN_CLICKED and BN_DOUBLECLICKED the controls sent, by id.
+    // Each BN_CLICKED, BN_DOUBLECLICKED and EN_CHANGE the controls sent, by id.
     std::vector<std::pair<int, int>> Notifications;
 
 protected:

@@ -1,11 +1,13 @@
-// The framework where Windows calls in: subclassing takes only what it may, and what a
-// handler throws stops at the window procedure while the windows go on as they were.
+// The framework where Windows calls in: subclassing takes only what it may and gives it
+// back, what a handler throws stops at the window procedure while the windows go on as
+// they were, and an exchange leaves a box that already shows its value alone.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
 #include "control_test_support.h"
 #include "controls.h"
+#include "data_exchange.h"
 
 namespace plivora {
 namespace {
@@ -61,6 +63,43 @@ TEST_F(WindowBordersTest, AFailingPaintStopsAtTheDialogProcedure) {
     EXPECT_EQ(framework::CWnd::FromHandle(hwnd), &button);
     EXPECT_TRUE(::IsWindowVisible(Host()));
     EXPECT_TRUE(::IsWindowVisible(hwnd));
+}
+
+TEST_F(WindowBordersTest, AControlThatOutlivesItsObjectAnswersAsItsOwnClass) {
+    HWND hwnd = Host().Add("BUTTON", "Go", BS_PUSHBUTTON, 901, {10, 40, 60, 60});
+    const LONG_PTR ownProcedure = ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
+    {
+        framework::CButton button;
+        ASSERT_TRUE(button.SubclassWindow(hwnd));
+        ASSERT_NE(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC), ownProcedure);
+    }
+    EXPECT_EQ(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC), ownProcedure);
+    EXPECT_EQ(framework::CWnd::FromHandle(hwnd), nullptr);
+    ::SendMessageA(hwnd, BM_CLICK, 0, 0);
+    Host().PumpWaitingMessages();
+    EXPECT_EQ(Host().Notifications, (std::vector<std::pair<int, int>>{{901, BN_CLICKED}})) << "still clicks";
+}
+
+TEST_F(WindowBordersTest, WritingTheTextABoxShowsKeepsCaretSelectionAndUndoAndRaisesNoChange) {
+    const int id = 902;
+    HWND box = Host().Add("EDIT", "", ES_AUTOHSCROLL, id, {10, 70, 200, 90});
+    for (char typed : std::string("iexplore.exe -k")) ::SendMessageA(box, WM_CHAR, typed, 1);
+    ::SendMessageA(box, EM_SETSEL, 2, 5);
+    Host().PumpWaitingMessages();
+    Host().Notifications.clear();
+    framework::CDataExchange refresh(Host(), false);
+    std::string value = "iexplore.exe -k";
+    framework::DDX_Text(refresh, id, value);
+    Host().PumpWaitingMessages();
+    EXPECT_EQ(::SendMessageA(box, EM_GETSEL, 0, 0), MAKELRESULT(2, 5)) << "caret and selection kept";
+    EXPECT_TRUE(::SendMessageA(box, EM_CANUNDO, 0, 0)) << "typing can still be undone";
+    EXPECT_TRUE(Host().Notifications.empty());
+
+    value = "netscape.exe";
+    framework::DDX_Text(refresh, id, value);
+    Host().PumpWaitingMessages();
+    EXPECT_EQ(framework::WindowText(box), value);
+    EXPECT_EQ(Host().Notifications, (std::vector<std::pair<int, int>>{{id, EN_CHANGE}}));
 }
 
 }  // namespace
