@@ -9,7 +9,8 @@ namespace plivora::fakes {
 
 namespace {
 
-// Wine starts Linux programs but cannot wait for them: the result is waited for instead.
+// Wine starts Linux programs but gives no handles to wait on (what it leaves in the process
+// information is not ours to close): the result is waited for instead.
 bool RunLinux(const std::vector<std::string>& arguments, const std::function<bool()>& done) {
     std::string line;
     for (const std::string& argument : arguments) line += (line.empty() ? "\"" : " \"") + argument + "\"";
@@ -19,8 +20,6 @@ bool RunLinux(const std::vector<std::string>& arguments, const std::function<boo
     if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process))
         return false;
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
     for (const ULONGLONG deadline = ::GetTickCount64() + 10000; !done(); ::Sleep(20))
         if (::GetTickCount64() > deadline) return false;
     return true;
