@@ -29,6 +29,9 @@ private:
     HWND owner_;
     bool ownerWasEnabled_;
     const bool& stopRequested_;
+    static constexpr DWORD kTellEveryMs = 100;
+    bool told_ = false;
+    DWORD toldAt_ = 0;
     ComPointer<IProgressDialog> dialog_;
 };
 
