@@ -20,7 +20,9 @@ UniqueKernelHandle OpenForIdentity(const std::u16string& path) {
 
 std::optional<FileIdentity> IdentityOf(HANDLE file) {
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!::GetFileInformationByHandle(file, &info)) return std::nullopt;
+    // Some file systems and servers number nothing: then no two can be told apart.
+    if (!::GetFileInformationByHandle(file, &info) || (info.nFileIndexHigh == 0 && info.nFileIndexLow == 0))
+        return std::nullopt;
     return FileIdentity{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
 }
 

@@ -19,7 +19,8 @@ struct FileIdentity {
     }
 };
 
-// Links on the way are followed. Nothing when the path cannot be opened.
+// Links on the way are followed. Nothing when the path cannot be opened or its file
+// system gives no file index.
 std::optional<FileIdentity> IdentityOf(const std::u16string& path);
 
 // True when folder is base itself or lies anywhere below it, however either is spelt.

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "ansi_wide.h"
+
 namespace plivora::fakes {
 
 namespace {
@@ -39,11 +41,7 @@ std::string LinuxPath(const std::string& windowsPath) {
     const auto unixFileName = reinterpret_cast<UnixFileName>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
     if (!unixFileName) return {};
-    std::wstring wide(windowsPath.size() + 1, L'\0');
-    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1,
-                                                               wide.data(), static_cast<int>(wide.size())) -
-                                         1));
-    char* path = unixFileName(wide.c_str());
+    char* path = unixFileName(WideChars(WideFromAnsi(windowsPath)));
     if (!path) return {};
     std::string result = path;
     ::HeapFree(::GetProcessHeap(), 0, path);
