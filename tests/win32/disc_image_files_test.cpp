@@ -20,11 +20,11 @@ using fakes::TemporaryFolder;
 std::u16string Wide(const std::string& text) { return WideFromAnsi(text); }
 
 bool WriteWide(const std::u16string& path, const std::string& bytes) {
-    const UniqueKernelHandle file(::CreateFileW(WideChars(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    const HANDLE opened = ::CreateFileW(WideChars(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return false;
+    const UniqueKernelHandle file(opened);
     DWORD written = 0;
-    return file.Get() != INVALID_HANDLE_VALUE &&
-           ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+    return ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
 }
 
@@ -55,9 +55,10 @@ void ReadWholeTree(DiscTree& tree, const std::u16string& folder,
     }
 }
 
-// A link leads outside (Wine 8 shows only links to folders as reparse points), a file another program reads meanwhile, a name the ANSI code page
-// lacks beside the letter Wine would turn it into (under Wine 8, U+0101 becomes "a" in
-// the ANSI calls), and the image being written inside the very folder.
+// A link leads outside (Wine 8 shows only links to folders as reparse points; a link to a
+// file reads as the file), a file another program reads meanwhile, a name the ANSI code
+// page lacks beside the letter Wine would turn it into (under Wine 8, U+0101 becomes "a"
+// in the ANSI calls), and the image being written inside the very folder.
 TEST(FolderReadTest, ReadsEachFileOnceByItsOwnNameAndNothingOutside) {
     TemporaryFolder base, outside;
     ASSERT_TRUE(fakes::WriteBytes(outside / "outside.txt", "not on the disc"));
