@@ -20,7 +20,8 @@ using fakes::TemporaryFolder;
 std::u16string Wide(const std::string& text) { return WideFromAnsi(text); }
 
 bool WriteWide(const std::u16string& path, const std::string& bytes) {
-    const HANDLE opened = ::CreateFileW(WideChars(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const HANDLE opened =
+        ::CreateFileW(WideChars(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (opened == INVALID_HANDLE_VALUE) return false;
     const UniqueKernelHandle file(opened);
     DWORD written = 0;
