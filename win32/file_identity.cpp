@@ -67,7 +67,7 @@ bool IsSameOrBelowFolder(const std::u16string& folder, const std::u16string& bas
     std::optional<std::u16string> path;
     if (const UniqueKernelHandle file = OpenForIdentity(folder)) path = FinalPath(file.Get());
     if (!path) return false;
-    // A link's parent is not its target's parent: the walk starts from the folder's own path.
+    // A link's parent is not its target's parent: the walk goes up the path the links lead to.
     for (;;) {
         if (IdentityOf(*path) == baseIdentity) return true;
         const std::size_t root = RootLength(*path);
