@@ -116,7 +116,7 @@ bool Win32PlatformOperations::IsRemovableDriveRoot(const std::string& folder) {
 }
 
 DiscImageResult Win32PlatformOperations::MeasureImage(const std::string& folder) {
-    FolderDiscTree tree(WideFromAnsi(folder));
+    FolderDiscTree tree(WideFromAnsi(folder), u"");  // measured, not written: no image to leave out
     return MeasureDiscImage(tree);
 }
 

@@ -44,18 +44,6 @@ static_assert(MessageIds.size() == MsgForeignAutorun + 1, "one string id per mes
 
 }  // namespace
 
-std::string BuiltInTexts::Load(int stringId) const {
-#define PLIVORA_TEXT_CASE(id, text) \
-    case id:                        \
-        return text;
-    switch (stringId) {
-        PLIVORA_GUIDANCE_STRINGS(PLIVORA_TEXT_CASE)
-        default:
-            return {};
-    }
-#undef PLIVORA_TEXT_CASE
-}
-
 std::optional<HelpTopic> GuidanceCatalogue::TopicFor(int helpButtonId) const {
     for (const TopicIds& topic : Topics) {
         if (topic.HelpButtonId == helpButtonId) {

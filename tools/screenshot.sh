@@ -13,12 +13,8 @@ wine_prefix_ready
 unset DISPLAY
 XVFB_PID=""
 start_virtual_display
-openbox >/dev/null 2>&1 &
-WM_PID=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
+source tools/window-manager.sh
+start_window_manager
 # The form's title carries the version that the build generated.
 title="Plivora Assistant $(sed -n 's/^#define PLIVORA_VERSION "\(.*\)"$/\1/p' "$build/generated/plivora_version.h")"
 (cd "$build/dist" && "$WINE" PlivoraAssistant.exe) &
@@ -38,6 +34,6 @@ sleep 1
 mkdir -p "$(dirname "$out")"
 xwd -root -silent | convert xwd:- -crop "$geometry" +repage "$out"
 wineserver -k 2>/dev/null || true
-kill "$WM_PID" 2>/dev/null || true
+[ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
 kill "$XVFB_PID" 2>/dev/null || true
 echo "Saved $out"

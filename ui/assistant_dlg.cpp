@@ -260,11 +260,15 @@ void CAssistantDlg::OnSysCommand(Message& m) {
         // A greyed item can still be sent; it counts only while the model allows it.
         if (imaging_ || !model_.IsEnabled(MakeImageItem)) return;
         imaging_ = true;
-        struct Done {
-            bool& flag;
-            ~Done() { flag = false; }
-        } done{imaging_};
-        MakeDiscImage(hwnd_, model_, pickers_, *imageInput_);
+        closeRequested_ = false;
+        {
+            struct Done {
+                bool& flag;
+                ~Done() { flag = false; }
+            } done{imaging_};
+            MakeDiscImage(hwnd_, model_, pickers_, *imageInput_, closeRequested_);
+        }
+        if (closeRequested_) Close();
         return;
     }
     if ((m.wParam & SystemCommandMask) == IDM_OPEN_DISC_COMMAND) return OpenDisc();
@@ -330,8 +334,15 @@ void CAssistantDlg::OnTest(Message&) {
 }
 
 void CAssistantDlg::OnClose(Message&) {
-    // Closing waits for an image being written; its own Cancel stops it.
-    if (imaging_) return;
+    // An image being written is stopped first; the form closes once it is cleaned up.
+    if (imaging_) {
+        closeRequested_ = true;
+        return;
+    }
+    Close();
+}
+
+void CAssistantDlg::Close() {
     ::SetCurrentDirectoryA(model_.StartDirectory().c_str());
     model_.ReadControls();
     EndDialog(IDOK);

@@ -63,6 +63,7 @@ private:
     void OnCreate(Message& m);
     void OnTest(Message& m);
     void OnClose(Message& m);
+    void Close();
     void OnSecondaryCheck(Message& m);
     void OnSecondaryButton(Message& m);
     void OnSplashButton(Message& m);
@@ -76,6 +77,8 @@ private:
     ImageInput* imageInput_ = &folderImageInput_;
     // True while an image is written: the form waits for it.
     bool imaging_ = false;
+    // A close asked for meanwhile: the image stops, then the form closes.
+    bool closeRequested_ = false;
     GuidanceCatalogue catalogue_;
     FormModel model_;
 

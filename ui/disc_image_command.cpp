@@ -4,6 +4,7 @@
 #include "ansi_wide.h"
 #include "base_paths.h"
 #include "com.h"
+#include "file_identity.h"
 #include "folder_disc_tree.h"
 #include "image_file_sink.h"
 #include "shell_progress.h"
@@ -43,17 +44,17 @@ std::string EntryPath(const std::string& baseFolder, const std::u16string& relat
 
 // By the time it returns, an image that was not completed has been deleted.
 DiscImageResult WriteImage(HWND owner, const std::u16string& base, const std::u16string& image,
-                           ImageInput& input) {
+                           ImageInput& input, const bool& stopRequested) {
     DiscImageResult result;
     ImageFileSink sink(image);
     if (!sink.Open()) {
         result.error = DiscImageError::kWriteFailed;
         return result;
     }
-    const std::unique_ptr<DiscTree> tree = input.Open(base);
+    const std::unique_ptr<DiscTree> tree = input.Open(base, sink.PartialPath());
     const std::u16string name = OwnName(base);
     ComApartment apartment;
-    ShellProgress progress(owner, OwnName(image), base);
+    ShellProgress progress(owner, OwnName(image), base, stopRequested);
     result = WriteDiscImage(*tree, MakeVolumeLabel(name), sink, &progress);
     if (result.Ok() && !sink.Commit()) result.error = DiscImageError::kWriteFailed;
     return result;
@@ -61,8 +62,9 @@ DiscImageResult WriteImage(HWND owner, const std::u16string& base, const std::u1
 
 }  // namespace
 
-std::unique_ptr<DiscTree> FolderImageInput::Open(const std::u16string& baseFolder) {
-    return std::make_unique<FolderDiscTree>(baseFolder);
+std::unique_ptr<DiscTree> FolderImageInput::Open(const std::u16string& baseFolder,
+                                                 const std::u16string& imageFile) {
+    return std::make_unique<FolderDiscTree>(baseFolder, imageFile);
 }
 
 std::u16string DefaultImageName(const std::u16string& baseFolder) {
@@ -70,17 +72,20 @@ std::u16string DefaultImageName(const std::u16string& baseFolder) {
     return (name.empty() ? u"CDROM" : name) + u".iso";
 }
 
-void MakeDiscImage(HWND owner, FormModel& form, Pickers& pickers, ImageInput& input) {
+void MakeDiscImage(HWND owner, FormModel& form, Pickers& pickers, ImageInput& input,
+                   const bool& stopRequested) {
     const std::string& baseFolder = form.Settings().BaseFolder;
     const std::u16string base = WideFromAnsi(baseFolder);
     const std::optional<std::u16string> image =
         pickers.ChooseImageFile(owner, ParentFolder(base), DefaultImageName(base));
-    if (!image) return;
+    if (!image || stopRequested) return;
     const std::string imageName = AnsiFromWide(*image);
-    // It would hold itself, and grow as it is read.
-    if (IsInsideBase(imageName, baseFolder)) return form.ImageInsideBase();
+    // It would hold itself, and grow as it is read. The spelling answers the usual case;
+    // short names, links and mapped drives need the folders themselves compared.
+    if (IsInsideBase(imageName, baseFolder) || IsSameOrBelowFolder(ParentFolder(*image), base))
+        return form.ImageInsideBase();
 
-    const DiscImageResult result = WriteImage(owner, base, *image, input);
+    const DiscImageResult result = WriteImage(owner, base, *image, input, stopRequested);
     form.ImageFinished(result, imageName, EntryPath(baseFolder, result.path));
 }
 

@@ -17,15 +17,21 @@ namespace plivora {
 class ImageInput {
 public:
     virtual ~ImageInput() = default;
-    virtual std::unique_ptr<DiscTree> Open(const std::u16string& baseFolder) = 0;
+    // imageFile: the file being written, which the tree must never list.
+    virtual std::unique_ptr<DiscTree> Open(const std::u16string& baseFolder,
+                                           const std::u16string& imageFile) = 0;
 };
 
 class FolderImageInput final : public ImageInput {
 public:
-    std::unique_ptr<DiscTree> Open(const std::u16string& baseFolder) override;
+    std::unique_ptr<DiscTree> Open(const std::u16string& baseFolder,
+                                   const std::u16string& imageFile) override;
 };
 
-void MakeDiscImage(HWND owner, FormModel& form, Pickers& pickers, ImageInput& input);
+// stopRequested becomes true, meanwhile, when the form is closed: the image then stops as
+// its Cancel would stop it.
+void MakeDiscImage(HWND owner, FormModel& form, Pickers& pickers, ImageInput& input,
+                   const bool& stopRequested);
 
 // The base folder's own name plus ".iso"; a drive's root is named as its label would be.
 std::u16string DefaultImageName(const std::u16string& baseFolder);

@@ -16,8 +16,9 @@ namespace plivora {
 class ShellProgress : public ImageProgress {
 public:
     // COM must be initialised on this thread. Without the shell's dialog the work
-    // still runs, only unseen.
-    ShellProgress(HWND owner, const std::u16string& title, const std::u16string& line);
+    // still runs, only unseen. stopRequested stops the work as Cancel does once it is true.
+    ShellProgress(HWND owner, const std::u16string& title, const std::u16string& line,
+                  const bool& stopRequested);
     ~ShellProgress() override;
     ShellProgress(const ShellProgress&) = delete;
     ShellProgress& operator=(const ShellProgress&) = delete;
@@ -27,6 +28,10 @@ public:
 private:
     HWND owner_;
     bool ownerWasEnabled_;
+    const bool& stopRequested_;
+    static constexpr DWORD kTellEveryMs = 100;
+    bool told_ = false;
+    DWORD toldAt_ = 0;
     ComPointer<IProgressDialog> dialog_;
 };
 

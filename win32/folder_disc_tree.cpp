@@ -3,13 +3,12 @@
 #include "ansi_text.h"
 #include "ansi_wide.h"
 #include "file_disc_reader.h"
+#include "file_identity.h"
 #include "unique_handle.h"
 
 namespace plivora {
 
 namespace {
-
-using UniqueFind = UniqueHandle<HANDLE, ::FindClose>;
 
 // "C:\x" becomes "\\?\C:\x" and "\\server\share" "\\?\UNC\server\share"; a form the
 // long prefix does not fit stays as it is.
@@ -39,7 +38,17 @@ std::int64_t UnixSecondsFromFileTime(const FILETIME& time) {
     return ticks >= 0 ? ticks / ticksPerSecond : -((-ticks + ticksPerSecond - 1) / ticksPerSecond);
 }
 
-FolderDiscTree::FolderDiscTree(const std::u16string& baseFolder) : base_(LongForm(baseFolder)) {}
+FolderDiscTree::FolderDiscTree(const std::u16string& baseFolder, const std::u16string& imageFile)
+    : base_(LongForm(baseFolder)),
+      imageName_(imageFile.substr(imageFile.find_last_of(u"\\/") + 1)),
+      image_(IdentityOf(imageFile)) {}
+
+// Only a file of the image's own name is opened to compare: the rest of the read stays one
+// call per folder.
+bool FolderDiscTree::IsImageFile(const std::u16string& folder, const std::u16string& name) const {
+    if (!image_ || name != imageName_) return false;
+    return IdentityOf(PathOf(folder.empty() ? name : folder + u'\\' + name)) == image_;
+}
 
 std::u16string FolderDiscTree::PathOf(const std::u16string& relative) const {
     if (relative.empty()) return base_;
@@ -63,6 +72,7 @@ bool FolderDiscTree::ListFolder(const std::u16string& folder, std::vector<DiscEn
         DiscEntry entry;
         entry.name.assign(found.cFileName, found.cFileName + wcslen(found.cFileName));
         entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (!entry.isFolder && IsImageFile(folder, entry.name)) continue;
         entry.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
         entry.modified = UnixSecondsFromFileTime(found.ftLastWriteTime);
         entries.push_back(std::move(entry));

@@ -3,6 +3,7 @@
 // behind and an older file at that name stays as it was until then.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "image_output.h"
@@ -34,6 +35,8 @@ private:
     std::u16string path_;
     std::u16string partial_;
     UniqueKernelHandle file_;
+    // What the writes said they wrote, held against what the file holds at the end.
+    std::uint64_t written_ = 0;
 };
 
 }  // namespace plivora

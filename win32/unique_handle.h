@@ -41,6 +41,8 @@ private:
 };
 
 using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle>;
+// A search of FindFirstFile's.
+using UniqueFind = UniqueHandle<HANDLE, ::FindClose>;
 using UniqueRegKey = UniqueHandle<HKEY, ::RegCloseKey>;
 // A brush, pen, bitmap or font.
 template <class Handle>

@@ -1,15 +1,18 @@
 // Make Disc Image on the real form: the system menu item as a person sees it, a place
-// inside the base folder refused, and a cancelled image that leaves nothing behind.
+// inside the base folder refused however it is spelt, and an image cancelled or cut
+// short by closing the form that leaves nothing behind.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include "control_ids.h"
 #include "form_test_support.h"
 #include "guidance.h"
+#include "linux_side.h"
 #include "resource_ids.h"
 #include "win32_test_support.h"
 
@@ -81,24 +84,43 @@ TEST_F(DiscImageFormTest, ItemFollowsAboutAndIsGreyedUntilCreateCopiedTheLaunche
     EXPECT_TRUE(ItemState(form) & MF_GRAYED) << "greyed once Test is";
 }
 
-TEST_F(DiscImageFormTest, ImageInsideTheBaseFolderIsRefusedInWords) {
+// However the place is spelt: other letter case, the short name, a drive letter mapped onto
+// the base folder's parent, and a link made on the Linux side.
+TEST_F(DiscImageFormTest, ImageInsideTheBaseFolderIsRefusedInWordsHoweverItIsSpelt) {
     FormDriver form(pickers_);
+    ASSERT_TRUE(fakes::MakeFolder(base_ / "docs"));
     Create(form);
-    // The same folder in other letter case is still the same folder.
-    std::string inside = base_ / "CD.iso";
-    for (char& c : inside) c = static_cast<char>(::toupper(static_cast<unsigned char>(c)));
-    pickers_.ImageFile = Wide(inside);
-    MakeImage(form);
-    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgImageInsideBase));
-    EXPECT_EQ(fakes::FolderEntries(base_.Path()),
-              (std::vector<std::string>{"Plivora.exe", "autorun.inf", "index.html"}));
+    const std::vector<std::string> baseEntries = fakes::FolderEntries(base_.Path());
+    std::string upper = base_.Path();
+    for (char& c : upper) c = static_cast<char>(::toupper(static_cast<unsigned char>(c)));
+    char shortName[MAX_PATH] = {};
+    ASSERT_NE(::GetShortPathNameA(base_.Path().c_str(), shortName, MAX_PATH), 0u);
+    const std::string parent = base_.Path().substr(0, base_.Path().rfind('\\'));
+    const fakes::MappedDrive drive(parent);
+    ASSERT_FALSE(drive.Root().empty()) << "no drive letter could be mapped";
+    const fakes::LinuxLink link(base_.Path(), elsewhere_ / "link");
+    ASSERT_TRUE(link.Made()) << "ln -s made no link Wine sees";
+    ASSERT_STRNE(shortName, base_.Path().c_str());
+
+    for (const std::string& inside : {upper + "\\CD.iso", std::string(shortName) + "\\docs\\short.iso",
+                                      drive.Root() + base_.Path().substr(parent.size() + 1) + "\\drive.iso",
+                                      elsewhere_ / "link\\link.iso"}) {
+        form.Click(IDC_HELP_BASE_FOLDER);
+        pickers_.ImageFile = Wide(inside);
+        MakeImage(form);
+        EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgImageInsideBase)) << inside;
+        EXPECT_EQ(fakes::FolderEntries(base_.Path()), baseEntries) << inside;
+        EXPECT_EQ(fakes::FolderEntries(base_ / "docs"), std::vector<std::string>{}) << inside;
+    }
+    // A drive's root has no name of its own to offer.
+    EXPECT_EQ(DefaultImageName(Wide(drive.Root())), u"CDROM.iso");
 }
 
 // A base folder of one large file that reads a few blocks, then waits until the person
 // has pressed Cancel.
 class SlowInput : public ImageInput {
 public:
-    std::unique_ptr<DiscTree> Open(const std::u16string&) override {
+    std::unique_ptr<DiscTree> Open(const std::u16string&, const std::u16string&) override {
         return std::make_unique<Tree>(Cancelled.Get());
     }
     UniqueKernelHandle Cancelled{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
@@ -137,38 +159,60 @@ private:
     };
 };
 
-TEST_F(DiscImageFormTest, CancelLeavesNoPartialImageAndTheOlderImageAsItWas) {
-    FormDriver form(pickers_);
-    SlowInput input;
-    form.Form().UseImageInput(input);
-    Create(form);
-    const std::string older = "an older image, kept byte for byte";
-    ASSERT_TRUE(fakes::WriteBytes(elsewhere_ / "disc.iso", older));
-    pickers_.ImageFile = Wide(elsewhere_ / "disc.iso");
+// What a person at the progress dialog saw before acting on it.
+struct WhileImaging {
+    bool progressShown = false;
+    bool formWaited = false;
+};
 
-    // What a person at the progress dialog sees, then Cancel.
-    std::atomic<bool> shown{false}, formWaited{false};
+// Makes an image of the slow input over an older disc.iso elsewhere; act is what the
+// person does once the progress dialog shows. Sent, so that it is taken before the input
+// goes on.
+WhileImaging MakeSlowImage(FormDriver& form, SlowInput& input,
+                           const std::function<void(HWND progress)>& act) {
+    WhileImaging seen;
     std::thread person([&] {
         HWND progress = nullptr;
         fakes::WaitFor([&] {
             progress = ::FindWindowW(nullptr, L"disc.iso");
             return progress && ::IsWindowVisible(progress);
         });
-        shown = progress && ::IsWindowVisible(progress);
-        formWaited = !::IsWindowEnabled(form.Window());
-        // Sent, so that the dialog has taken the cancel before the input goes on.
-        if (progress) ::SendMessageA(progress, WM_COMMAND, IDCANCEL, 0);
+        seen.progressShown = progress && ::IsWindowVisible(progress);
+        seen.formWaited = !::IsWindowEnabled(form.Window());
+        if (progress) act(progress);
         ::SetEvent(input.Cancelled.Get());
     });
-    MakeImage(form);
+    ::SendMessageA(form.Window(), WM_SYSCOMMAND, IDM_MAKE_IMAGE_COMMAND, 0);
     person.join();
+    return seen;
+}
 
-    EXPECT_TRUE(shown) << "the progress dialog showed";
-    EXPECT_TRUE(formWaited) << "the form waited while the image was written";
-    EXPECT_TRUE(::IsWindowEnabled(form.Window()));
-    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgImageCancelled));
-    EXPECT_EQ(fakes::FolderEntries(elsewhere_.Path()), std::vector<std::string>{"disc.iso"});
-    EXPECT_EQ(fakes::ReadBytes(elsewhere_ / "disc.iso"), older);
+// Cancel, or a close of the form meanwhile: no partial image stays and the older image is
+// as it was; a close then closes the form.
+TEST_F(DiscImageFormTest, CancelOrCloseLeavesNoPartialImageAndTheOlderImageAsItWas) {
+    const std::string older = "an older image, kept byte for byte";
+    for (const bool close : {false, true}) {
+        FormDriver form(pickers_);
+        SlowInput input;
+        form.Form().UseImageInput(input);
+        Create(form);
+        ASSERT_TRUE(fakes::WriteBytes(elsewhere_ / "disc.iso", older));
+        pickers_.ImageFile = Wide(elsewhere_ / "disc.iso");
+
+        const WhileImaging seen = MakeSlowImage(form, input, [&](HWND progress) {
+            close ? ::SendMessageA(form.Window(), WM_CLOSE, 0, 0)
+                  : ::SendMessageA(progress, WM_COMMAND, IDCANCEL, 0);
+        });
+
+        EXPECT_TRUE(seen.progressShown) << "the progress dialog showed";
+        EXPECT_TRUE(seen.formWaited) << "the form waited while the image was written";
+        EXPECT_FALSE(::IsWindowVisible(::FindWindowW(nullptr, L"disc.iso"))) << "the progress dialog went";
+        EXPECT_EQ(form.Form().IsEnded(), close) << (close ? "closed" : "cancelled");
+        EXPECT_TRUE(::IsWindowEnabled(form.Window()));
+        EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgImageCancelled));
+        EXPECT_EQ(fakes::FolderEntries(elsewhere_.Path()), std::vector<std::string>{"disc.iso"});
+        EXPECT_EQ(fakes::ReadBytes(elsewhere_ / "disc.iso"), older);
+    }
 }
 
 }  // namespace

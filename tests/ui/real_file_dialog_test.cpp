@@ -1,5 +1,6 @@
 // The pickers through the platform's own dialogs: another thread finds the dialog, fills
 // in its name box or moves its selection, and confirms, as a user would.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include "control_ids.h"
 #include "form_test_support.h"
 #include "guidance.h"
+#include "image_structure.h"
 #include "resource_ids.h"
 #include "win32_pickers.h"
 #include "win32_test_support.h"
@@ -185,6 +187,7 @@ TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
     EXPECT_NE(said.find(" MB) is ready."), std::string::npos) << said;
     EXPECT_EQ(fakes::FolderEntries(folder), (std::vector<std::string>{"real_dialog.iso", "source"}));
     EXPECT_GT(fakes::ReadBytes(image).value_or("").size(), manual.size());
+    EXPECT_THAT(testing::CheckImageStructure(fakes::ReadBytes(image).value_or("")), ::testing::IsEmpty());
 }
 
 // The shell's folder browser, moved by message from another thread: OK is usable only
