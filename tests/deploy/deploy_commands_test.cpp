@@ -266,6 +266,8 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
              s.SecondaryProgram = "setup.exe";
          },
          {"D:\\Disc\\setup.exe"}, MsgFileNotInBase, "setup.exe"},
+        {"splash kept from an earlier base folder", splash("logo\\splash.bmp", "5"),
+         {"D:\\Disc\\logo\\splash.bmp"}, MsgFileNotInBase, "logo\\splash.bmp"},
         {"unticked splash whose file is gone", [](ProjectSettings& s) { s.SplashFile = "splash.bmp"; },
          {"D:\\Disc\\splash.bmp"}, MsgReadyToCreate, ""},
         {"quote in Program 1", force("note\"pad.exe", "wordpad.exe"), {}, MsgTextNotWritable, "Program 1"},
@@ -304,20 +306,6 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
         EXPECT_EQ(form.OpenEntry(), "open=earlier") << "nothing composed";
         EXPECT_TRUE(form.IsEnabled(TestButton));
     }
-}
-
-TEST_F(CreateTest, StaleSplashOfAnEarlierBaseFolderIsNamedBeforeCreate) {
-    form.Settings().UseSplash = 1;
-    form.Settings().SplashFile = "logo\\splash.bmp";  // picked in the earlier folder
-    form.BaseFolderChosen("E:\\New Disc");
-    form.TargetChosen("E:\\New Disc\\index.html", {"E:\\New Disc\\index.html"});
-    view.Missing = {"E:\\New Disc\\logo\\splash.bmp"};
-    log.clear();
-
-    Create(form, platform, 0, 0);
-
-    EXPECT_THAT(log, ElementsAre("refresh", "repaint"));
-    EXPECT_EQ(form.GuidanceText(), Message(MsgFileNotInBase, "logo\\splash.bmp"));
 }
 
 // Written and copied whole, but Windows will not start it as the user expects.
