@@ -209,7 +209,10 @@ TEST(RealFolderBrowserTest, OkOnlyOnFileSystemFoldersAndTheChosenPathComesBack) 
                 select(name, FALSE, item);
                 ::CoTaskMemFree(item);
             }
-            select("folder", TRUE, base.Path().c_str());
+            // By its item: the 64-bit browser does not always find a folder by its path.
+            LPITEMIDLIST folder = ::ILCreateFromPathA(base.Path().c_str());
+            select("folder", FALSE, folder);
+            ::ILFree(folder);
         },
         "Browse for Folder", FolderTree);
     const std::optional<std::string> chosen = Win32Pickers().ChooseBaseFolder(nullptr);
