@@ -10,6 +10,7 @@
 #include "folder_disc_tree.h"
 #include "launcher_command_line.h"
 #include "lazy_imports.h"
+#include "program_folders.h"
 #include "project_settings.h"
 #include "registry_cleaner.h"
 #include "temporary_file.h"
@@ -103,10 +104,7 @@ bool Win32PlatformOperations::RemoveClassesValue(const std::string& subkey, cons
     return merged || own;
 }
 
-bool Win32PlatformOperations::FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool Win32PlatformOperations::FileExists(const std::string& path) { return plivora::FileExists(path); }
 
 bool Win32PlatformOperations::IsRemovableDriveRoot(const std::string& folder) {
     const std::string root = BaseFolderWithSeparator(folder);

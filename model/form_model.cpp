@@ -94,21 +94,8 @@ void FormModel::BaseFolderChosen(const std::string& folder) {
         // A picker that returns no path (a folder outside the file system) chose nothing.
         if (folder.empty()) return BaseFolderCancelled();
         if (!AllUsable({folder})) return;
-        settings_.BaseFolder = folder;
         const FolderAutorun autorun = ReadFolderAutorun(view_, folder);
-        if (autorun.present && !autorun.ours) {
-            // Create would replace another program's file: say so before it is lost.
-            ShowMessage(MsgForeignAutorun);
-            guidanceText_ += "\n\n" + catalogue_.MessageText(MsgBaseFolderChosen);
-        } else {
-            ShowMessage(MsgBaseFolderChosen);
-        }
-        ShowPicture(IconPicture::CdIcon, {});
-        ClearTargetAndIcon();
-        RefreshControls();
-        ApplyStage(FormStage::StageNoTarget);
-        SetGroupEnabled({TargetButton, TargetBox, TargetCaption}, true);
-        RepaintBand();
+        TakeBaseFolder(folder, autorun.present && !autorun.ours);
     });
 }
 
@@ -133,8 +120,8 @@ void FormModel::DiscChosen(const std::string& folder) {
             RepaintBand();
             return;
         }
-        BaseFolderChosen(folder);
-        if (settings_.BaseFolder != folder) return;  // refused as unusable
+        if (!AllUsable({folder})) return;
+        TakeBaseFolder(folder, false);
         settings_ = disc->Settings;
         settings_.BaseFolder = folder;
         RefreshControls();
@@ -392,6 +379,23 @@ void FormModel::ShowPicture(IconPicture picture, const std::string& chosenFile) 
     picture_ = picture;
     pictureFile_ = chosenFile;
     view_.ShowIconPicture(picture, chosenFile);
+}
+
+void FormModel::TakeBaseFolder(const std::string& folder, bool foreignAutorun) {
+    settings_.BaseFolder = folder;
+    if (foreignAutorun) {
+        // Create would replace another program's file: say so before it is lost.
+        ShowMessage(MsgForeignAutorun);
+        guidanceText_ += "\n\n" + catalogue_.MessageText(MsgBaseFolderChosen);
+    } else {
+        ShowMessage(MsgBaseFolderChosen);
+    }
+    ShowPicture(IconPicture::CdIcon, {});
+    ClearTargetAndIcon();
+    RefreshControls();
+    ApplyStage(FormStage::StageNoTarget);
+    SetGroupEnabled({TargetButton, TargetBox, TargetCaption}, true);
+    RepaintBand();
 }
 
 void FormModel::ClearTargetAndIcon() {

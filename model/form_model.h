@@ -124,6 +124,8 @@ private:
     GuidanceMessage TargetStageMessage() const;
     void ShowPicture(IconPicture picture, const std::string& chosenFile);
     void ClearTargetAndIcon();
+    // B1 for a usable folder; foreignAutorun: it holds an autorun.inf this program did not write.
+    void TakeBaseFolder(const std::string& folder, bool foreignAutorun);
     void ForceToggle();
     void DisableTestAndRead();
     // Enables or greys the Make Disc Image item as Test and the last Create decide.

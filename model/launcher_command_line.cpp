@@ -14,6 +14,25 @@ const char* const ListSeparator = ", ";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// The list cut at every ", ", empty pieces kept.
+std::vector<std::string> ListPieces(const std::string& list) {
+    std::vector<std::string> pieces;
+    const std::size_t step = std::strlen(ListSeparator);
+    for (std::size_t start = 0;;) {
+        const std::size_t cut = list.find(ListSeparator, start);
+        pieces.push_back(list.substr(start, cut == std::string::npos ? std::string::npos : cut - start));
+        if (cut == std::string::npos) return pieces;
+        start = cut + step;
+    }
+}
+
+// count pieces from first, joined back as they stood in the list.
+std::string JoinPieces(const std::vector<std::string>& pieces, std::size_t first, std::size_t count) {
+    std::string joined = pieces[first];
+    for (std::size_t i = 1; i < count; ++i) joined += ListSeparator + pieces[first + i];
+    return joined;
+}
+
 // Plain decimal, as "%d" writes it; nothing else is accepted.
 bool ReadDecimal(const std::string& text, int& value) {
     std::size_t at = text.size() > 1 && text[0] == '-' ? 1 : 0;
@@ -278,43 +297,22 @@ std::string ComposeLaunchArguments(const LauncherCommandLine& command) {
 }
 
 std::vector<std::string> SplitTargetList(const std::string& targetFiles) {
-    std::vector<std::string> names;
-    const std::size_t step = std::strlen(ListSeparator);
-    for (std::size_t start = 0;;) {
-        const std::size_t cut = targetFiles.find(ListSeparator, start);
-        std::string name =
-            targetFiles.substr(start, cut == std::string::npos ? std::string::npos : cut - start);
-        if (!name.empty()) names.push_back(std::move(name));
-        if (cut == std::string::npos) return names;
-        start = cut + step;
-    }
+    std::vector<std::string> names = ListPieces(targetFiles);
+    names.erase(std::remove(names.begin(), names.end(), std::string()), names.end());
+    return names;
 }
 
 std::vector<std::string> ResolveTargets(const std::string& targetFiles,
                                         const std::function<bool(const std::string&)>& exists) {
-    std::vector<std::string> pieces;
-    const std::size_t step = std::strlen(ListSeparator);
-    for (std::size_t start = 0;;) {
-        const std::size_t cut = targetFiles.find(ListSeparator, start);
-        pieces.push_back(targetFiles.substr(start, cut == std::string::npos ? std::string::npos : cut - start));
-        if (cut == std::string::npos) break;
-        start = cut + step;
-    }
+    const std::vector<std::string> pieces = ListPieces(targetFiles);
     std::vector<std::string> names;
     for (std::size_t first = 0; first < pieces.size();) {
-        std::size_t taken = 1;
-        for (std::size_t count = pieces.size() - first; count > 1; --count) {
-            std::string joined = pieces[first];
-            for (std::size_t i = 1; i < count; ++i) joined += ListSeparator + pieces[first + i];
-            if (exists(joined)) {
-                taken = count;
-                break;
-            }
-        }
-        std::string name = pieces[first];
-        for (std::size_t i = 1; i < taken; ++i) name += ListSeparator + pieces[first + i];
+        // The longest run of pieces that names a file, else the one piece.
+        std::size_t count = pieces.size() - first;
+        while (count > 1 && !exists(JoinPieces(pieces, first, count))) --count;
+        std::string name = JoinPieces(pieces, first, count);
         if (!name.empty()) names.push_back(std::move(name));
-        first += taken;
+        first += count;
     }
     return names;
 }

@@ -44,9 +44,8 @@ bool ShellProgress::Continue(std::uint64_t bytesDone, std::uint64_t bytesTotal) 
     // Each telling repaints the dialog in its own thread, a few milliseconds under Wine
     // for every block written: ten times a second is all the eye needs.
     const DWORD now = ::GetTickCount();
-    if (bytesTotal > 0 && (!told_ || bytesDone == bytesTotal || now - toldAt_ >= kTellEveryMs)) {
+    if (bytesTotal > 0 && (bytesDone == bytesTotal || now - toldAt_ >= kTellEveryMs)) {
         dialog_.Get()->SetProgress64(bytesDone, bytesTotal);
-        told_ = true;
         toldAt_ = now;
     }
     return !quit && !dialog_.Get()->HasUserCancelled();

@@ -30,8 +30,8 @@ private:
     bool ownerWasEnabled_;
     const bool& stopRequested_;
     static constexpr DWORD kTellEveryMs = 100;
-    bool told_ = false;
-    DWORD toldAt_ = 0;
+    // Set a whole period back, so that the first block is told at once.
+    DWORD toldAt_ = ::GetTickCount() - kTellEveryMs;
     ComPointer<IProgressDialog> dialog_;
 };
 

@@ -12,10 +12,8 @@ namespace {
 // Opened for its attributes only, so that no one else's sharing stands in the way;
 // folders need the backup flag to be opened at all.
 UniqueKernelHandle OpenForIdentity(const std::u16string& path) {
-    const HANDLE file =
-        ::CreateFileW(WideChars(path), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    return UniqueKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+    return OwnedFile(::CreateFileW(WideChars(path), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                   nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 std::optional<FileIdentity> IdentityOf(HANDLE file) {

@@ -34,9 +34,8 @@ void RemoveLeftOverPartials(const std::u16string& path) {
     do {
         const std::u16string name(found.cFileName, found.cFileName + wcslen(found.cFileName));
         if (!IsPartialName(name, path.size() - folder.size() + kPartialSuffixChars)) continue;
-        const HANDLE file = ::CreateFileW(WideChars(folder + name), DELETE, 0, nullptr, OPEN_EXISTING,
-                                          FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-        if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+        OwnedFile(::CreateFileW(WideChars(folder + name), DELETE, 0, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     } while (::FindNextFileW(find.Get(), &found));
 }
 

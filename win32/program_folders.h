@@ -19,5 +19,7 @@ std::string ProgramFolder(HMODULE module = nullptr);
 std::string ModulePath(HMODULE module);
 
 bool PathExists(const std::string& path);
+// A file, not a folder.
+bool FileExists(const std::string& path);
 
 }  // namespace plivora

@@ -41,6 +41,10 @@ private:
 };
 
 using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle>;
+// What CreateFile answers, owned: it fails with INVALID_HANDLE_VALUE, which owns nothing.
+inline UniqueKernelHandle OwnedFile(HANDLE file) {
+    return UniqueKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
 // A search of FindFirstFile's.
 using UniqueFind = UniqueHandle<HANDLE, ::FindClose>;
 using UniqueRegKey = UniqueHandle<HKEY, ::RegCloseKey>;

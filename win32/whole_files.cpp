@@ -9,9 +9,8 @@ namespace plivora {
 namespace {
 
 UniqueKernelHandle OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
-    const HANDLE file = ::CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                                      nullptr);
-    return UniqueKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+    return OwnedFile(
+        ::CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 }  // namespace

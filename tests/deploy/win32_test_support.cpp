@@ -5,6 +5,7 @@
 
 #include <shlwapi.h>
 
+#include "program_folders.h"
 #include "unique_handle.h"
 
 namespace plivora::fakes {
@@ -83,10 +84,7 @@ std::optional<std::string> WaitForFile(const std::string& path, DWORD timeoutMs)
     }
 }
 
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool FileExists(const std::string& path) { return plivora::FileExists(path); }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
     std::vector<std::string> names;
@@ -139,10 +137,9 @@ std::optional<std::string> EmptyFaultDrive(std::string& whyNot) {
 }
 
 bool FillDriveLeaving(const std::string& root, std::size_t room) {
-    const HANDLE created = CreateFileA((root + "filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (created == INVALID_HANDLE_VALUE) return false;
-    UniqueKernelHandle file(created);
+    const UniqueKernelHandle file = OwnedFile(CreateFileA((root + "filler").c_str(), GENERIC_WRITE, 0, nullptr,
+                                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     const std::string block(4096, 'f');
     DWORD written = 0;
     while (WriteFile(file.Get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&

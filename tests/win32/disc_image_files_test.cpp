@@ -20,10 +20,9 @@ using fakes::TemporaryFolder;
 std::u16string Wide(const std::string& text) { return WideFromAnsi(text); }
 
 bool WriteWide(const std::u16string& path, const std::string& bytes) {
-    const HANDLE opened =
-        ::CreateFileW(WideChars(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return false;
-    const UniqueKernelHandle file(opened);
+    const UniqueKernelHandle file =
+        OwnedFile(::CreateFileW(WideChars(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    if (!file) return false;
     DWORD written = 0;
     return ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
@@ -31,8 +30,7 @@ bool WriteWide(const std::u16string& path, const std::string& bytes) {
 
 // As another program holds a file open; share is what it lets others do meanwhile.
 UniqueKernelHandle HoldOpen(const std::string& path, DWORD share) {
-    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
-    return UniqueKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
+    return OwnedFile(::CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
 // Every file the tree lists, by its path, with the bytes it reads; folders end in '\'.
