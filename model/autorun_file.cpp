@@ -25,11 +25,31 @@ std::vector<std::string> Lines(const std::string& text) {
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
 
+// The text with each run of blanks outside quotes made one blank, and none at either end.
+std::string WithBlankRunsJoined(const std::string& text) {
+    std::string joined;
+    bool quoted = false;
+    bool blank = false;
+    for (const char c : text) {
+        if (c == ' ' && !quoted) {
+            blank = !joined.empty();
+            continue;
+        }
+        if (blank) joined += ' ';
+        blank = false;
+        if (c == '"') quoted = !quoted;
+        joined += c;
+    }
+    return joined;
+}
+
+std::string OpenStart() { return std::string("open=") + LauncherName + " "; }
+
 }  // namespace
 
 std::optional<DiscSettings> ReadAutorunFile(const std::string& text) {
     const std::vector<std::string> lines = Lines(text);
-    const std::string openStart = std::string("open=") + LauncherName + " ";
+    const std::string openStart = OpenStart();
     if (lines.size() != 3 || lines[0] != "[autorun]" || !StartsWith(lines[1], openStart) ||
         !StartsWith(lines[2], "icon=") || lines[2].size() == 5)
         return std::nullopt;
@@ -63,6 +83,20 @@ std::optional<DiscSettings> ReadAutorunFile(const std::string& text) {
         s.SplashFile = line.SplashFile;
         s.SplashSeconds = line.SplashSeconds;
     }
+    return disc;
+}
+
+std::optional<DiscSettings> ReadAutorunFileExactly(const std::string& text) {
+    std::optional<DiscSettings> disc = ReadAutorunFile(text);
+    if (!disc) return std::nullopt;
+    const std::string line = Lines(text)[1].substr(OpenStart().size());
+    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20; };
+    ProjectSettings composed = disc->Settings;
+    const std::string again =
+        LaunchArguments(ComposeOpenEntry(composed, disc->SecondaryOrder, disc->SecondaryPrompt));
+    if (std::any_of(line.begin(), line.end(), control) ||
+        WithBlankRunsJoined(line) != WithBlankRunsJoined(again))
+        return std::nullopt;
     return disc;
 }
 

@@ -21,4 +21,9 @@ struct DiscSettings {
 // "icon=" with a name, in that order, each ended by CR LF or LF.
 std::optional<DiscSettings> ReadAutorunFile(const std::string& text);
 
+// As ReadAutorunFile, and only when composing the values read gives back the open line
+// exactly (its trailing blank optional, runs of blanks between pieces aside) and that line
+// holds no control byte: a disc the form takes in is one it would write again unchanged.
+std::optional<DiscSettings> ReadAutorunFileExactly(const std::string& text);
+
 }  // namespace plivora

@@ -16,7 +16,49 @@ bool PrefixEndsAtSeparator(const std::string& path, const std::string& baseFolde
            IsSeparator(path[baseFolder.size()]);
 }
 
+bool IsControlOrColon(char c) { return c == ':' || static_cast<unsigned char>(c) < 0x20; }
+
+bool IsDotsAndBlanks(const std::string& segment) {
+    return segment.find_first_not_of(". ") == std::string::npos;
+}
+
+// With or without an extension, and with blanks before it, as Windows reads the name.
+bool IsDeviceName(const std::string& segment) {
+    std::string stem = segment.substr(0, segment.find('.'));
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
+        if (EqualIgnoringCase(stem, device)) return true;
+    const std::string numbered = stem.size() == 4 ? stem.substr(0, 3) : std::string();
+    return stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9' &&
+           (EqualIgnoringCase(numbered, "COM") || EqualIgnoringCase(numbered, "LPT"));
+}
+
 }  // namespace
+
+bool NamesFileInsideBase(const std::string& name) {
+    if (name.empty() || IsSeparator(name[0])) return false;
+    std::mblen(nullptr, 0);
+    int depth = 0;
+    std::size_t segmentStart = 0;
+    for (std::size_t at = 0; at <= name.size();) {
+        // Only a single-byte character can be a separator: a trail byte may be 0x5C.
+        const std::size_t length = at < name.size() ? CharLengthAt(name, at) : 1;
+        if (at < name.size() && !(length == 1 && IsSeparator(name[at]))) {
+            if (length == 1 && IsControlOrColon(name[at])) return false;
+            at += length;
+            continue;
+        }
+        const std::string segment = name.substr(segmentStart, at - segmentStart);
+        if (segment == "..") {
+            if (--depth < 0) return false;
+        } else if (!segment.empty() && segment != ".") {
+            if (IsDotsAndBlanks(segment) || IsDeviceName(segment)) return false;
+            ++depth;
+        }
+        segmentStart = ++at;
+    }
+    return depth > 0;
+}
 
 bool IsInsideBase(const std::string& path, const std::string& baseFolder) {
     auto fold = [](char c) { return IsSeparator(c) ? '\\' : std::toupper(static_cast<unsigned char>(c)); };

@@ -8,6 +8,7 @@
 #include "disc_check.h"
 #include "guidance_strings.h"
 #include "image_messages.h"
+#include "launcher_command_line.h"
 
 namespace plivora {
 
@@ -35,13 +36,38 @@ struct FolderAutorun {
     std::optional<DiscSettings> ours;  // when this program could have written it
 };
 
-FolderAutorun ReadFolderAutorun(const FormView& view, const std::string& folder) {
+// read: how strictly a file counts as ours.
+FolderAutorun ReadFolderAutorun(const FormView& view, const std::string& folder,
+                                std::optional<DiscSettings> (*read)(const std::string&) = ReadAutorunFile) {
     FolderAutorun found;
     if (folder.empty()) return found;
     const std::optional<std::string> text = view.ReadFile(InfFilePath(folder));
     found.present = text.has_value();
-    if (text) found.ours = ReadAutorunFile(*text);
+    if (text) found.ours = read(*text);
     return found;
+}
+
+// Empties each name of a disc read back that leads outside its folder and unticks its
+// switch; the captions of what was left out, in the form's order, joined by ", ".
+std::string LeaveOutNamesOutsideBase(ProjectSettings& s, const GuidanceCatalogue& catalogue) {
+    std::string captions;
+    const auto leaveOut = [&](std::string& name, int captionId) {
+        name.clear();
+        captions += (captions.empty() ? "" : ", ") + catalogue.Text(captionId);
+    };
+    const std::vector<std::string> targets = SplitTargetList(s.TargetFiles);
+    if (targets.empty() || !std::all_of(targets.begin(), targets.end(), NamesFileInsideBase))
+        leaveOut(s.TargetFiles, IDS_TOPIC_TITLE_TARGET);
+    if (!s.IconFile.empty() && !NamesFileInsideBase(s.IconFile)) leaveOut(s.IconFile, IDS_TOPIC_TITLE_ICON);
+    if (s.UseSplash && !NamesFileInsideBase(s.SplashFile)) {
+        leaveOut(s.SplashFile, IDS_SWITCH_SPLASH);
+        s.UseSplash = 0;
+    }
+    if (s.UseSecondary && !NamesFileInsideBase(s.SecondaryProgram)) {
+        leaveOut(s.SecondaryProgram, IDS_SWITCH_SECONDARY);
+        s.UseSecondary = 0;
+    }
+    return captions;
 }
 
 }  // namespace
@@ -113,7 +139,8 @@ void FormModel::BaseFolderCancelled() {
 
 void FormModel::DiscChosen(const std::string& folder) {
     Enter([&] {
-        const std::optional<DiscSettings> disc = ReadFolderAutorun(view_, folder).ours;
+        const std::optional<DiscSettings> disc =
+            ReadFolderAutorun(view_, folder, ReadAutorunFileExactly).ours;
         if (!disc) {
             ShowMessage(MsgNoDiscHere);
             RefreshControls();
@@ -124,14 +151,19 @@ void FormModel::DiscChosen(const std::string& folder) {
         TakeBaseFolder(folder, false);
         settings_ = disc->Settings;
         settings_.BaseFolder = folder;
+        const std::string leftOut = LeaveOutNamesOutsideBase(settings_, catalogue_);
         RefreshControls();
         view_.SelectListPositions(disc->SecondaryOrder, disc->SecondaryPrompt);
         if (settings_.IconFile.empty())
             ShowPicture(IconPicture::CdIcon, {});
         else
             ShowPicture(IconPicture::ChosenFileIcon, BaseFolderWithSeparator(folder) + settings_.IconFile);
-        ApplyStage(FormStage::StageTargetChosen);
-        ShowMessage(MsgDiscReopened);
+        // Without its target the form stays as choosing the folder left it: only the target to choose.
+        if (!settings_.TargetFiles.empty()) ApplyStage(FormStage::StageTargetChosen);
+        if (leftOut.empty())
+            ShowMessage(MsgDiscReopened);
+        else
+            ShowMessage(MsgSettingsLeftOut, leftOut);
         RefreshControls();
         RepaintBand();
     });

@@ -38,6 +38,8 @@ enum GuidanceMessage {
     MsgDiscReopened,
     MsgNoDiscHere,
     MsgForeignAutorun,
+    // A disc read back without the names that would lead outside its folder.
+    MsgSettingsLeftOut,
 };
 
 struct HelpTopic {

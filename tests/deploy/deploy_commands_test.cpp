@@ -250,7 +250,33 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
             s.ForceProgram2 = second;
         };
     };
+    const auto target = [](const char* names, const char* base = "D:\\Disc") {
+        return [=](ProjectSettings& s) {
+            s.TargetFiles = names;
+            s.BaseFolder = base;
+        };
+    };
+    const auto icon = [](const char* name) { return [=](ProjectSettings& s) { s.IconFile = name; }; };
     const std::vector<Case> cases = {
+        // Names are judged as text: the fake platform reports every one of them as existing.
+        {"a dot segment", target(".\\x"), {}, MsgReadyToCreate, ""},
+        {"a climb that comes back", target("docs\\..\\a.htm"), {}, MsgReadyToCreate, ""},
+        {"dots inside a name", target("a..b.htm"), {}, MsgReadyToCreate, ""},
+        {"three dots", target("...\\x"), {}, MsgFileNotInBase, "...\\x"},
+        {"dots and a blank", target(".. \\x"), {}, MsgFileNotInBase, ".. \\x"},
+        {"back at the base", target("x\\.."), {}, MsgFileNotInBase, "x\\.."},
+        {"a device", target("nul"), {}, MsgFileNotInBase, "nul"},
+        {"a device with an extension", target("con.txt"), {}, MsgFileNotInBase, "con.txt"},
+        {"a numbered device in a folder", target("docs\\LPT1"), {}, MsgFileNotInBase, "docs\\LPT1"},
+        {"a stream", target("a.htm:s"), {}, MsgFileNotInBase, "a.htm:s"},
+        {"drive-relative", target("C:x"), {}, MsgFileNotInBase, "C:x"},
+        {"a line end", target("a\r.htm"), {}, MsgFileNotInBase, "a\r.htm"},
+        {"rooted by a slash", target("/x"), {}, MsgFileNotInBase, "/x"},
+        {"a network name", target("\\\\server\\x.htm"), {}, MsgFileNotInBase, "\\\\server\\x.htm"},
+        {"climbing by slashes", target("docs/../../x"), {}, MsgFileNotInBase, "docs/../../x"},
+        {"climbing out", target("..\\a.htm"), {}, MsgFileNotInBase, "..\\a.htm"},
+        {"climbing out of a drive root", target("..\\a.htm", "C:\\"), {}, MsgFileNotInBase, "..\\a.htm"},
+        {"an icon outside", icon("..\\outside\\other.ico"), {}, MsgFileNotInBase, "..\\outside\\other.ico"},
         {"splash ticked without a file", splash("", "5"), {}, MsgSwitchWithoutFile, "Splash Screen"},
         {"secondary ticked without a file", [](ProjectSettings& s) { s.UseSecondary = 1; }, {},
          MsgSwitchWithoutFile, "Secondary Program"},
@@ -274,6 +300,9 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
         {"comma in Program 1 beside Program 2", force("a.exe, b", "c.exe"), {}, MsgTextNotWritable, "Program 1"},
         {"comma in Program 1 alone", force("a.exe, b", ""), {}, MsgReadyToCreate, ""},
         {"quote in Program 2", force("a.exe", "c.exe \"x\""), {}, MsgTextNotWritable, "Program 2"},
+        {"line end in Program 1", force("a.exe\r\n", ""), {}, MsgTextNotWritable, "Program 1"},
+        {"tab in Program 2", force("a.exe", "c.exe\t-k"), {}, MsgTextNotWritable, "Program 2"},
+        {"line end in the duration", splash("s.bmp", "3\n"), {}, MsgTextNotWritable, "the splash duration"},
         {"comma in Program 2 alone", force("", "c.exe, d"), {}, MsgTextNotWritable, "Program 2"},
         {"quote while Try and Force is off",
          [](ProjectSettings& s) { s.ForceProgram1 = "note\"pad.exe"; }, {}, MsgReadyToCreate, ""},

@@ -2,6 +2,7 @@
 // fake platform, so tests see one order of events.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -29,11 +30,16 @@ public:
     }
     void ShowIconPicture(IconPicture, const std::string&) override { log_.push_back("picture"); }
     bool Exists(const std::string& path) const override { return Missing.count(path) == 0; }
-    std::optional<std::string> ReadFile(const std::string&) const override { return std::nullopt; }
+    std::optional<std::string> ReadFile(const std::string& path) const override {
+        const auto found = Files.find(path);
+        return found == Files.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
     void SelectListPositions(int, int) override {}
 
     // Paths that name nothing.
     std::set<std::string> Missing;
+    // Files the view can read, by path.
+    std::map<std::string, std::string> Files;
     ProjectSettings RefreshedSettings;
     std::string RefreshedText;
 
