@@ -1,6 +1,7 @@
 #include "autorun_file.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "launcher_command_line.h"
@@ -25,35 +26,34 @@ std::vector<std::string> Lines(const std::string& text) {
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
 
-// The text with each run of blanks outside quotes made one blank, and none at either end.
-std::string WithBlankRunsJoined(const std::string& text) {
-    std::string joined;
+// Whether line is what was composed, its blanks outside quotes aside (each run of them
+// counts as one, and none is needed before the first piece or after the last), and holds
+// no control byte.
+bool ReadsAsComposed(std::string line, const std::string& composed) {
+    std::size_t kept = 0;
     bool quoted = false;
-    bool blank = false;
-    for (const char c : text) {
-        if (c == ' ' && !quoted) {
-            blank = !joined.empty();
-            continue;
-        }
-        if (blank) joined += ' ';
-        blank = false;
+    for (const char c : line) {
+        if (static_cast<unsigned char>(c) < 0x20) return false;
         if (c == '"') quoted = !quoted;
-        joined += c;
+        if (c == ' ' && !quoted && (kept == 0 || line[kept - 1] == ' ')) continue;
+        line[kept++] = c;
     }
-    return joined;
+    if (kept > 0 && line[kept - 1] == ' ') --kept;
+    // What is composed always ends in a blank.
+    return composed.size() == kept + 1 &&
+           std::char_traits<char>::compare(composed.data(), line.data(), kept) == 0;
 }
-
-std::string OpenStart() { return std::string("open=") + LauncherName + " "; }
 
 }  // namespace
 
-std::optional<DiscSettings> ReadAutorunFile(const std::string& text) {
+std::optional<DiscSettings> ReadAutorunFile(const std::string& text, bool exactly) {
     const std::vector<std::string> lines = Lines(text);
-    const std::string openStart = OpenStart();
+    const std::string openStart = std::string("open=") + LauncherName + " ";
     if (lines.size() != 3 || lines[0] != "[autorun]" || !StartsWith(lines[1], openStart) ||
         !StartsWith(lines[2], "icon=") || lines[2].size() == 5)
         return std::nullopt;
-    const ParsedLaunchArguments parsed = ParseLaunchArguments(lines[1].substr(openStart.size()));
+    std::string arguments = lines[1].substr(openStart.size());
+    const ParsedLaunchArguments parsed = ParseLaunchArguments(arguments);
     const auto ignored = [](const LaunchArgumentProblem& problem) { return problem.Ignored; };
     if (parsed.Command.TargetFiles.empty() || std::any_of(parsed.Problems.begin(), parsed.Problems.end(), ignored))
         return std::nullopt;
@@ -83,19 +83,9 @@ std::optional<DiscSettings> ReadAutorunFile(const std::string& text) {
         s.SplashFile = line.SplashFile;
         s.SplashSeconds = line.SplashSeconds;
     }
-    return disc;
-}
-
-std::optional<DiscSettings> ReadAutorunFileExactly(const std::string& text) {
-    std::optional<DiscSettings> disc = ReadAutorunFile(text);
-    if (!disc) return std::nullopt;
-    const std::string line = Lines(text)[1].substr(OpenStart().size());
-    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20; };
-    ProjectSettings composed = disc->Settings;
-    const std::string again =
-        LaunchArguments(ComposeOpenEntry(composed, disc->SecondaryOrder, disc->SecondaryPrompt));
-    if (std::any_of(line.begin(), line.end(), control) ||
-        WithBlankRunsJoined(line) != WithBlankRunsJoined(again))
+    if (exactly &&
+        !ReadsAsComposed(std::move(arguments),
+                         LaunchArguments(ComposeOpenEntry(s, disc.SecondaryOrder, disc.SecondaryPrompt))))
         return std::nullopt;
     return disc;
 }

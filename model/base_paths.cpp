@@ -1,7 +1,9 @@
 #include "base_paths.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 
 #include "ansi_text.h"
 
@@ -16,21 +18,20 @@ bool PrefixEndsAtSeparator(const std::string& path, const std::string& baseFolde
            IsSeparator(path[baseFolder.size()]);
 }
 
-bool IsControlOrColon(char c) { return c == ':' || static_cast<unsigned char>(c) < 0x20; }
-
-bool IsDotsAndBlanks(const std::string& segment) {
-    return segment.find_first_not_of(". ") == std::string::npos;
-}
-
 // With or without an extension, and with blanks before it, as Windows reads the name.
-bool IsDeviceName(const std::string& segment) {
-    std::string stem = segment.substr(0, segment.find('.'));
-    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
-    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
-        if (EqualIgnoringCase(stem, device)) return true;
-    const std::string numbered = stem.size() == 4 ? stem.substr(0, 3) : std::string();
-    return stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9' &&
-           (EqualIgnoringCase(numbered, "COM") || EqualIgnoringCase(numbered, "LPT"));
+bool IsDeviceName(const char* segment, std::size_t size) {
+    std::size_t stem = 0;
+    while (stem < size && segment[stem] != '.') ++stem;
+    while (stem > 0 && segment[stem - 1] == ' ') --stem;
+    const bool numbered = stem == 4 && segment[3] >= '1' && segment[3] <= '9';
+    if (stem != (numbered ? 4u : 3u)) return false;
+    // Clearing bit 5 makes c and C alike, and turns no other byte into a letter.
+    char upper[3];
+    for (std::size_t i = 0; i < 3; ++i) upper[i] = static_cast<char>(segment[i] & ~0x20);
+    static const char words[] = "CONPRNAUXNULCOMLPT";
+    for (std::size_t at = numbered ? 12 : 0; at < (numbered ? 18u : 12u); at += 3)
+        if (std::memcmp(upper, words + at, 3) == 0) return true;
+    return false;
 }
 
 }  // namespace
@@ -39,25 +40,39 @@ bool NamesFileInsideBase(const std::string& name) {
     if (name.empty() || IsSeparator(name[0])) return false;
     std::mblen(nullptr, 0);
     int depth = 0;
-    std::size_t segmentStart = 0;
-    for (std::size_t at = 0; at <= name.size();) {
-        // Only a single-byte character can be a separator: a trail byte may be 0x5C.
-        const std::size_t length = at < name.size() ? CharLengthAt(name, at) : 1;
-        if (at < name.size() && !(length == 1 && IsSeparator(name[at]))) {
-            if (length == 1 && IsControlOrColon(name[at])) return false;
-            at += length;
+    // A separator byte always starts a character of its own: a trail byte may be 0x5C.
+    for (std::size_t at = 0, start = 0; start <= name.size();) {
+        const char c = name[at];  // the terminating NUL at the end
+        if (at < name.size() && !IsSeparator(c)) {
+            // Neither is any byte of a double-byte character.
+            if (c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
+            at += CharLengthAt(name, at);
             continue;
         }
-        const std::string segment = name.substr(segmentStart, at - segmentStart);
-        if (segment == "..") {
+        const char* segment = name.data() + start;
+        const std::size_t size = at - start;
+        start = ++at;
+        const bool dotsAndBlanks =
+            std::all_of(segment, segment + size, [](char d) { return d == '.' || d == ' '; });
+        if (dotsAndBlanks && size == 2 && segment[0] == '.' && segment[1] == '.') {
             if (--depth < 0) return false;
-        } else if (!segment.empty() && segment != ".") {
-            if (IsDotsAndBlanks(segment) || IsDeviceName(segment)) return false;
+        } else if (size > 1 || (size == 1 && segment[0] != '.')) {
+            if (dotsAndBlanks || IsDeviceName(segment, size)) return false;
             ++depth;
         }
-        segmentStart = ++at;
     }
     return depth > 0;
+}
+
+bool AllTargetsInsideBase(const std::string& targetFiles) {
+    bool any = false;
+    for (std::size_t start = 0; start <= targetFiles.size();) {
+        const std::size_t cut = std::min(targetFiles.find(", ", start), targetFiles.size());
+        if (cut > start && !NamesFileInsideBase(targetFiles.substr(start, cut - start))) return false;
+        any = any || cut > start;
+        start = cut + 2;
+    }
+    return any;
 }
 
 bool IsInsideBase(const std::string& path, const std::string& baseFolder) {

@@ -22,6 +22,10 @@ bool IsInsideBase(const std::string& path, const std::string& baseFolder);
 // The file system is never asked: at a drive root it turns "C:\..\x" into "C:\x".
 bool NamesFileInsideBase(const std::string& name);
 
+// True when the target list (names joined by ", ") names at least one file and every one
+// of them passes NamesFileInsideBase.
+bool AllTargetsInsideBase(const std::string& targetFiles);
+
 // The part of path after baseFolder, without leading separators.
 // The caller has found IsInsideBase true; the letters are kept as path has them.
 std::string MakeBaseRelative(const std::string& path, const std::string& baseFolder);

@@ -1,8 +1,8 @@
 #include "disc_check.h"
 
-#include <algorithm>
 #include <vector>
 
+#include "ansi_text.h"
 #include "base_paths.h"
 #include "guidance_strings.h"
 #include "launcher_command_line.h"
@@ -14,10 +14,7 @@ namespace {
 bool Holds(const std::string& text, const char* piece) { return text.find(piece) != std::string::npos; }
 
 // A quote would end the value early; a line end read back would split autorun.inf.
-bool CannotBeQuoted(const std::string& text) {
-    return Holds(text, "\"") ||
-           std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-}
+bool CannotBeQuoted(const std::string& text) { return Holds(text, "\"") || HoldsControlByte(text); }
 
 std::optional<DiscProblem> SwitchWithoutFile(const ProjectSettings& settings) {
     if (settings.UseSplash && settings.SplashFile.empty())

@@ -8,7 +8,6 @@
 #include "disc_check.h"
 #include "guidance_strings.h"
 #include "image_messages.h"
-#include "launcher_command_line.h"
 
 namespace plivora {
 
@@ -36,37 +35,37 @@ struct FolderAutorun {
     std::optional<DiscSettings> ours;  // when this program could have written it
 };
 
-// read: how strictly a file counts as ours.
-FolderAutorun ReadFolderAutorun(const FormView& view, const std::string& folder,
-                                std::optional<DiscSettings> (*read)(const std::string&) = ReadAutorunFile) {
+// exactly: read as Open a Disc reads it, see ReadAutorunFile.
+FolderAutorun ReadFolderAutorun(const FormView& view, const std::string& folder, bool exactly = false) {
     FolderAutorun found;
     if (folder.empty()) return found;
     const std::optional<std::string> text = view.ReadFile(InfFilePath(folder));
     found.present = text.has_value();
-    if (text) found.ours = read(*text);
+    if (text) found.ours = ReadAutorunFile(*text, exactly);
     return found;
 }
 
-// Empties each name of a disc read back that leads outside its folder and unticks its
-// switch; the captions of what was left out, in the form's order, joined by ", ".
+// Empties a name that leads outside the folder and unticks its switch, if any; adds its
+// caption to those already left out.
+void LeaveOut(std::string& name, int* useSwitch, int captionId, const GuidanceCatalogue& catalogue,
+              std::string& captions) {
+    name.clear();
+    if (useSwitch) *useSwitch = 0;
+    if (!captions.empty()) captions += ", ";
+    captions += catalogue.Text(captionId);
+}
+
+// The captions of the settings of a disc read back that were left out, joined by ", ".
 std::string LeaveOutNamesOutsideBase(ProjectSettings& s, const GuidanceCatalogue& catalogue) {
     std::string captions;
-    const auto leaveOut = [&](std::string& name, int captionId) {
-        name.clear();
-        captions += (captions.empty() ? "" : ", ") + catalogue.Text(captionId);
-    };
-    const std::vector<std::string> targets = SplitTargetList(s.TargetFiles);
-    if (targets.empty() || !std::all_of(targets.begin(), targets.end(), NamesFileInsideBase))
-        leaveOut(s.TargetFiles, IDS_TOPIC_TITLE_TARGET);
-    if (!s.IconFile.empty() && !NamesFileInsideBase(s.IconFile)) leaveOut(s.IconFile, IDS_TOPIC_TITLE_ICON);
-    if (s.UseSplash && !NamesFileInsideBase(s.SplashFile)) {
-        leaveOut(s.SplashFile, IDS_SWITCH_SPLASH);
-        s.UseSplash = 0;
-    }
-    if (s.UseSecondary && !NamesFileInsideBase(s.SecondaryProgram)) {
-        leaveOut(s.SecondaryProgram, IDS_SWITCH_SECONDARY);
-        s.UseSecondary = 0;
-    }
+    if (!AllTargetsInsideBase(s.TargetFiles))
+        LeaveOut(s.TargetFiles, nullptr, IDS_TOPIC_TITLE_TARGET, catalogue, captions);
+    if (!s.IconFile.empty() && !NamesFileInsideBase(s.IconFile))
+        LeaveOut(s.IconFile, nullptr, IDS_TOPIC_TITLE_ICON, catalogue, captions);
+    if (s.UseSplash && !NamesFileInsideBase(s.SplashFile))
+        LeaveOut(s.SplashFile, &s.UseSplash, IDS_SWITCH_SPLASH, catalogue, captions);
+    if (s.UseSecondary && !NamesFileInsideBase(s.SecondaryProgram))
+        LeaveOut(s.SecondaryProgram, &s.UseSecondary, IDS_SWITCH_SECONDARY, catalogue, captions);
     return captions;
 }
 
@@ -139,8 +138,7 @@ void FormModel::BaseFolderCancelled() {
 
 void FormModel::DiscChosen(const std::string& folder) {
     Enter([&] {
-        const std::optional<DiscSettings> disc =
-            ReadFolderAutorun(view_, folder, ReadAutorunFileExactly).ours;
+        const std::optional<DiscSettings> disc = ReadFolderAutorun(view_, folder, true).ours;
         if (!disc) {
             ShowMessage(MsgNoDiscHere);
             RefreshControls();
@@ -160,10 +158,7 @@ void FormModel::DiscChosen(const std::string& folder) {
             ShowPicture(IconPicture::ChosenFileIcon, BaseFolderWithSeparator(folder) + settings_.IconFile);
         // Without its target the form stays as choosing the folder left it: only the target to choose.
         if (!settings_.TargetFiles.empty()) ApplyStage(FormStage::StageTargetChosen);
-        if (leftOut.empty())
-            ShowMessage(MsgDiscReopened);
-        else
-            ShowMessage(MsgSettingsLeftOut, leftOut);
+        ShowMessage(leftOut.empty() ? MsgDiscReopened : MsgSettingsLeftOut, leftOut);
         RefreshControls();
         RepaintBand();
     });
