@@ -29,12 +29,6 @@ std::string FolderOf(const std::string& path) {
 
 std::string FileNameOf(const std::string& path) { return path.substr(FolderOf(path).size()); }
 
-bool HoldsControlByte(const std::string& text) {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) < 0x20) return true;
-    return false;
-}
-
 bool EqualIgnoringCase(const std::string& text, const char* word) {
     if (text.size() != std::strlen(word)) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {

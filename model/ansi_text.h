@@ -23,10 +23,6 @@ std::string FolderOf(const std::string& path);
 // Everything after the last backslash or slash.
 std::string FileNameOf(const std::string& path);
 
-// True when text holds a byte below 0x20 (a line end, a tab, a NUL). No byte of a
-// double-byte character is one, so the bytes may be tested alone.
-bool HoldsControlByte(const std::string& text);
-
 // True when text is the plain ASCII word, whatever the case of its letters. No byte of
 // a double-byte character can match a word of plain ASCII, as lead bytes are not ASCII.
 bool EqualIgnoringCase(const std::string& text, const char* word);

@@ -1,7 +1,6 @@
 #include "autorun_file.h"
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 #include "launcher_command_line.h"
@@ -27,21 +26,19 @@ std::vector<std::string> Lines(const std::string& text) {
 bool StartsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
 
 // Whether line is what was composed, its blanks outside quotes aside (each run of them
-// counts as one, and none is needed before the first piece or after the last), and holds
-// no control byte.
-bool ReadsAsComposed(std::string line, const std::string& composed) {
-    std::size_t kept = 0;
+// counts as one, and the last is optional), and holds no control byte.
+bool ReadsAsComposed(const std::string& line, const std::string& composed) {
+    std::size_t matched = 0;
     bool quoted = false;
     for (const char c : line) {
         if (static_cast<unsigned char>(c) < 0x20) return false;
         if (c == '"') quoted = !quoted;
-        if (c == ' ' && !quoted && (kept == 0 || line[kept - 1] == ' ')) continue;
-        line[kept++] = c;
+        // What matched so far is the line with its runs of blanks cut to one.
+        if (c == ' ' && !quoted && matched > 0 && composed[matched - 1] == ' ') continue;
+        if (matched == composed.size() || composed[matched] != c) return false;
+        ++matched;
     }
-    if (kept > 0 && line[kept - 1] == ' ') --kept;
-    // What is composed always ends in a blank.
-    return composed.size() == kept + 1 &&
-           std::char_traits<char>::compare(composed.data(), line.data(), kept) == 0;
+    return matched == composed.size() || (matched + 1 == composed.size() && composed[matched] == ' ');
 }
 
 }  // namespace
@@ -52,8 +49,7 @@ std::optional<DiscSettings> ReadAutorunFile(const std::string& text, bool exactl
     if (lines.size() != 3 || lines[0] != "[autorun]" || !StartsWith(lines[1], openStart) ||
         !StartsWith(lines[2], "icon=") || lines[2].size() == 5)
         return std::nullopt;
-    std::string arguments = lines[1].substr(openStart.size());
-    const ParsedLaunchArguments parsed = ParseLaunchArguments(arguments);
+    const ParsedLaunchArguments parsed = ParseLaunchArguments(lines[1].substr(openStart.size()));
     const auto ignored = [](const LaunchArgumentProblem& problem) { return problem.Ignored; };
     if (parsed.Command.TargetFiles.empty() || std::any_of(parsed.Problems.begin(), parsed.Problems.end(), ignored))
         return std::nullopt;
@@ -83,9 +79,7 @@ std::optional<DiscSettings> ReadAutorunFile(const std::string& text, bool exactl
         s.SplashFile = line.SplashFile;
         s.SplashSeconds = line.SplashSeconds;
     }
-    if (exactly &&
-        !ReadsAsComposed(std::move(arguments),
-                         LaunchArguments(ComposeOpenEntry(s, disc.SecondaryOrder, disc.SecondaryPrompt))))
+    if (exactly && !ReadsAsComposed(lines[1], ComposeOpenEntry(s, disc.SecondaryOrder, disc.SecondaryPrompt)))
         return std::nullopt;
     return disc;
 }

@@ -24,53 +24,56 @@ bool IsDeviceName(const char* segment, std::size_t size) {
     while (stem < size && segment[stem] != '.') ++stem;
     while (stem > 0 && segment[stem - 1] == ' ') --stem;
     const bool numbered = stem == 4 && segment[3] >= '1' && segment[3] <= '9';
-    if (stem != (numbered ? 4u : 3u)) return false;
+    if (stem != 3u + numbered) return false;
     // Clearing bit 5 makes c and C alike, and turns no other byte into a letter.
-    char upper[3];
-    for (std::size_t i = 0; i < 3; ++i) upper[i] = static_cast<char>(segment[i] & ~0x20);
     static const char words[] = "CONPRNAUXNULCOMLPT";
-    for (std::size_t at = numbered ? 12 : 0; at < (numbered ? 18u : 12u); at += 3)
-        if (std::memcmp(upper, words + at, 3) == 0) return true;
+    for (const char* word = words + (numbered ? 12 : 0); word < words + (numbered ? 18 : 12); word += 3)
+        if ((segment[0] & ~0x20) == word[0] && (segment[1] & ~0x20) == word[1] &&
+            (segment[2] & ~0x20) == word[2])
+            return true;
     return false;
 }
 
 }  // namespace
 
-bool NamesFileInsideBase(const std::string& name) {
-    if (name.empty() || IsSeparator(name[0])) return false;
+bool NamesFileInsideBase(const char* name, std::size_t size) {
+    if (size == 0 || IsSeparator(name[0])) return false;
     std::mblen(nullptr, 0);
     int depth = 0;
+    bool dotsAndBlanks = true;  // so far in this segment
     // A separator byte always starts a character of its own: a trail byte may be 0x5C.
-    for (std::size_t at = 0, start = 0; start <= name.size();) {
-        const char c = name[at];  // the terminating NUL at the end
-        if (at < name.size() && !IsSeparator(c)) {
+    for (std::size_t at = 0, start = 0; at <= size;) {
+        const char c = at < size ? name[at] : '\\';
+        if (!IsSeparator(c)) {
             // Neither is any byte of a double-byte character.
             if (c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
-            at += CharLengthAt(name, at);
+            dotsAndBlanks = dotsAndBlanks && (c == '.' || c == ' ');
+            const int length = std::mblen(name + at, size - at);
+            at += length > 1 ? length : 1;
             continue;
         }
-        const char* segment = name.data() + start;
-        const std::size_t size = at - start;
-        start = ++at;
-        const bool dotsAndBlanks =
-            std::all_of(segment, segment + size, [](char d) { return d == '.' || d == ' '; });
-        if (dotsAndBlanks && size == 2 && segment[0] == '.' && segment[1] == '.') {
+        const char* segment = name + start;
+        const std::size_t length = at - start;
+        if (dotsAndBlanks && length == 2 && segment[0] == '.' && segment[1] == '.') {
             if (--depth < 0) return false;
-        } else if (size > 1 || (size == 1 && segment[0] != '.')) {
-            if (dotsAndBlanks || IsDeviceName(segment, size)) return false;
+        } else if (length > 1 || (length == 1 && segment[0] != '.')) {
+            if (dotsAndBlanks || IsDeviceName(segment, length)) return false;
             ++depth;
         }
+        start = ++at;
+        dotsAndBlanks = true;
     }
     return depth > 0;
 }
 
 bool AllTargetsInsideBase(const std::string& targetFiles) {
     bool any = false;
-    for (std::size_t start = 0; start <= targetFiles.size();) {
-        const std::size_t cut = std::min(targetFiles.find(", ", start), targetFiles.size());
-        if (cut > start && !NamesFileInsideBase(targetFiles.substr(start, cut - start))) return false;
-        any = any || cut > start;
-        start = cut + 2;
+    for (std::size_t start = 0, cut = 0; cut != targetFiles.npos; start = cut + 2) {
+        cut = targetFiles.find(", ", start);
+        const std::size_t end = cut == targetFiles.npos ? targetFiles.size() : cut;
+        if (end == start) continue;
+        if (!NamesFileInsideBase(targetFiles.data() + start, end - start)) return false;
+        any = true;
     }
     return any;
 }

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "ansi_text.h"
 #include "base_paths.h"
 #include "guidance_strings.h"
 #include "launcher_command_line.h"
@@ -13,8 +12,13 @@ namespace {
 
 bool Holds(const std::string& text, const char* piece) { return text.find(piece) != std::string::npos; }
 
-// A quote would end the value early; a line end read back would split autorun.inf.
-bool CannotBeQuoted(const std::string& text) { return Holds(text, "\"") || HoldsControlByte(text); }
+// A quote would end the value early; a line end read back would split autorun.inf. No
+// byte of a double-byte character is either.
+bool CannotBeQuoted(const std::string& text) {
+    for (const char c : text)
+        if (c == '"' || static_cast<unsigned char>(c) < 0x20) return true;
+    return false;
+}
 
 std::optional<DiscProblem> SwitchWithoutFile(const ProjectSettings& settings) {
     if (settings.UseSplash && settings.SplashFile.empty())

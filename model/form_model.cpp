@@ -149,7 +149,10 @@ void FormModel::DiscChosen(const std::string& folder) {
         TakeBaseFolder(folder, false);
         settings_ = disc->Settings;
         settings_.BaseFolder = folder;
-        const std::string leftOut = LeaveOutNamesOutsideBase(settings_, catalogue_);
+        {
+            const std::string leftOut = LeaveOutNamesOutsideBase(settings_, catalogue_);
+            ShowMessage(leftOut.empty() ? MsgDiscReopened : MsgSettingsLeftOut, leftOut);
+        }
         RefreshControls();
         view_.SelectListPositions(disc->SecondaryOrder, disc->SecondaryPrompt);
         if (settings_.IconFile.empty())
@@ -158,7 +161,6 @@ void FormModel::DiscChosen(const std::string& folder) {
             ShowPicture(IconPicture::ChosenFileIcon, BaseFolderWithSeparator(folder) + settings_.IconFile);
         // Without its target the form stays as choosing the folder left it: only the target to choose.
         if (!settings_.TargetFiles.empty()) ApplyStage(FormStage::StageTargetChosen);
-        ShowMessage(leftOut.empty() ? MsgDiscReopened : MsgSettingsLeftOut, leftOut);
         RefreshControls();
         RepaintBand();
     });
@@ -306,6 +308,8 @@ void FormModel::ShowMessage(GuidanceMessage message, const std::string& insert, 
     guidanceText_ = catalogue_.MessageText(message, insert, second);
     shownMessage_ = message;
 }
+
+void FormModel::ShowMessage(GuidanceMessage message) { ShowMessage(message, {}, {}); }
 
 void FormModel::RefreshControls() {
     ExchangeScope scope(exchanging_);

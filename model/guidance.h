@@ -74,7 +74,9 @@ public:
                             const std::string& second = {}) const;
 
     // A text of the string table by id, with its %s replaced as MessageText does.
-    std::string Text(int stringId, const std::string& insert = {}, const std::string& second = {}) const;
+    std::string Text(int stringId, const std::string& insert, const std::string& second = {}) const;
+    // Without inserts: the text as it stands.
+    std::string Text(int stringId) const { return texts_.Load(stringId); }
 
 private:
     const TextSource& texts_;
