@@ -31,8 +31,7 @@ public:
     void ShowIconPicture(IconPicture, const std::string&) override { log_.push_back("picture"); }
     bool Exists(const std::string& path) const override { return Missing.count(path) == 0; }
     std::optional<std::string> ReadFile(const std::string& path) const override {
-        const auto found = Files.find(path);
-        return found == Files.end() ? std::nullopt : std::optional<std::string>(found->second);
+        return Files.count(path) ? std::optional<std::string>(Files.at(path)) : std::nullopt;
     }
     void SelectListPositions(int, int) override {}
 

@@ -15,10 +15,8 @@ std::string Names(const ProjectSettings& s) {
            s.SplashSeconds + " | " + std::to_string(s.UseSecondary) + s.SecondaryProgram;
 }
 
-// What counts as a disc this program made (leniently: whether Create would replace another
-// program's file), and what Open a Disc takes into the form (only a line it would write
-// again, without names that leave the folder); the round trip of every disc it can make
-// is in the command line's tests.
+// What counts as a disc this program made, and what Open a Disc takes into the form of
+// it; the round trip of every disc it can make is in the command line's tests.
 TEST(AutorunFileTest, OnlyWhatThisProgramCouldHaveWrittenIsReadBack) {
     const std::string open = "open=Plivora.exe \"Report, 2004.pdf\" /verbose ";
     const struct {
