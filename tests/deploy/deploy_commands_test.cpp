@@ -257,7 +257,6 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
         };
     };
     const std::vector<Case> cases = {
-        // Names are judged as text: the fake platform reports every one of them as existing.
         {"a dot segment", target(".\\x"), {}, MsgReadyToCreate, ""},
         {"a climb that comes back", target("docs\\..\\a.htm"), {}, MsgReadyToCreate, ""},
         {"three dots", target("...\\x"), {}, MsgFileNotInBase, "...\\x"},
@@ -294,7 +293,6 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
         {"comma in Program 1 alone", force("a.exe, b", ""), {}, MsgReadyToCreate, ""},
         {"quote in Program 2", force("a.exe", "c.exe \"x\""), {}, MsgTextNotWritable, "Program 2"},
         {"line end in Program 1", force("a.exe\r\n", ""), {}, MsgTextNotWritable, "Program 1"},
-        {"line end in the duration", splash("s.bmp", "3\n"), {}, MsgTextNotWritable, "the splash duration"},
         {"comma in Program 2 alone", force("", "c.exe, d"), {}, MsgTextNotWritable, "Program 2"},
         {"quote while Try and Force is off",
          [](ProjectSettings& s) { s.ForceProgram1 = "note\"pad.exe"; }, {}, MsgReadyToCreate, ""},

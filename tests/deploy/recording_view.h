@@ -37,8 +37,7 @@ public:
 
     // Paths that name nothing.
     std::set<std::string> Missing;
-    // Files the view can read, by path.
-    std::map<std::string, std::string> Files;
+    std::map<std::string, std::string> Files;  // by path
     ProjectSettings RefreshedSettings;
     std::string RefreshedText;
 

@@ -7,8 +7,6 @@
 namespace plivora {
 namespace {
 
-using namespace std::string_literals;
-
 // The names a disc sets on the form: targets | icon | splash | secondary.
 std::string Names(const ProjectSettings& s) {
     return s.TargetFiles + " | " + s.IconFile + " | " + std::to_string(s.UseSplash) + s.SplashFile + "$" +
@@ -34,7 +32,7 @@ TEST(AutorunFileTest, OnlyWhatThisProgramCouldHaveWrittenIsReadBack) {
          "a |  | 0$5 | 0"},
         {"an unterminated quote", "[autorun]\nopen=Plivora.exe \"a /verbose\nicon=Plivora.exe", true},
         {"a duration with no number", "[autorun]\nopen=Plivora.exe \"a\" /splash \"s.bmp\" \nicon=i.ico", true},
-        {"a NUL", "[autorun]\nopen=Plivora.exe \"a\0.htm\" \nicon=Plivora.exe"s, true},
+        {"a NUL", "[autorun]\nopen=Plivora.exe \"a" + std::string(1, '\0') + ".htm\" \nicon=i.ico", true},
         {"a target outside", "[autorun]\nopen=Plivora.exe \"a, ..\\b\" /splash \"s.bmp$3\" \nicon=i.ico", true,
          " | i.ico | 1s.bmp$3 | 0", "Target Filename"},
         {"an icon, splash and secondary outside",
