@@ -268,7 +268,7 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
         {"rooted by a slash", target("/x"), {}, MsgFileNotInBase, "/x"},
         {"climbing by slashes", target("docs/../../x"), {}, MsgFileNotInBase, "docs/../../x"},
         {"climbing out", target("..\\a.htm"), {}, MsgFileNotInBase, "..\\a.htm"},
-        {"climbing out of a drive root", target("..\\x\\a.htm", "C:\\"), {}, MsgFileNotInBase, "..\\x\\a.htm"},
+        {"out of a drive root", target("..\\x\\a.htm", "C:\\"), {}, MsgFileNotInBase, "..\\x\\a.htm"},
         {"splash ticked without a file", splash("", "5"), {}, MsgSwitchWithoutFile, "Splash Screen"},
         {"secondary ticked without a file", [](ProjectSettings& s) { s.UseSecondary = 1; }, {},
          MsgSwitchWithoutFile, "Secondary Program"},
