@@ -138,14 +138,21 @@ TEST_F(RealTargetDialogTest, NameOutsideTheAnsiCodePageIsRefusedInWords) {
     EXPECT_FALSE(form_->Enabled(IDC_CREATE_BUTTON));
 }
 
-// The image of a real folder through the real Save As dialog. It stays in the build
-// folder with its source, for the host to read back with xorriso (disc_image_readback).
+// The image of a real folder through the real Save As dialog, over an earlier image that
+// the user agrees to replace. It stays in the build folder with its source, for the host
+// to read back with xorriso (disc_image_readback).
 TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
     const std::string folder = fakes::ModuleFolder() + "\\disc_image_readback";
     const std::string source = folder + "\\source", image = folder + "\\real_dialog.iso";
     fakes::RemoveTree(folder);
-    for (const std::string& made : {folder, source, source + "\\docs", source + "\\empty"})
+    for (const std::string& made :
+         {folder, source, source + "\\docs", source + "\\empty", source + "\\.config"})
         ASSERT_TRUE(fakes::MakeFolder(made)) << made;
+    ASSERT_TRUE(fakes::WriteBytes(source + "\\.nojekyll", ""));
+    ASSERT_TRUE(fakes::WriteBytes(source + "\\..notes.txt", "notes"));
+    ASSERT_TRUE(fakes::WriteBytes(source + "\\.config\\settings.ini", "[disc]"));
+    // An earlier image, longer than the new one, that the user agrees to replace.
+    ASSERT_TRUE(fakes::WriteBytes(image, std::string(2 << 20, 'o')));
     std::string manual;
     for (int i = 0; i < 300000; ++i) manual += static_cast<char>('a' + i % 23);
     ASSERT_TRUE(fakes::WriteBytes(source + "\\index.html", "<html></html>"));
@@ -179,8 +186,17 @@ TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
             ::SendMessageA(box, WM_SETTEXT, 0, LPARAM(image.c_str()));
         },
         "Save your CD-ROM Image");
+    bool asked = false;
+    std::thread replace([&] {
+        HWND box = nullptr;
+        asked = fakes::WaitFor(
+            [&] { return (box = ::FindWindowA("#32770", nullptr)) != nullptr && ::GetDlgItem(box, IDYES); });
+        if (asked) ::PostMessageA(box, WM_COMMAND, IDYES, 0);
+    });
     ::SendMessageA(form.Window(), WM_SYSCOMMAND, IDM_MAKE_IMAGE_COMMAND, 0);
+    replace.join();
     ASSERT_TRUE(answer.Join()) << "the Save As dialog never showed";
+    EXPECT_TRUE(asked) << "the earlier image was replaced without asking";
     EXPECT_EQ(offeredName, "source.iso");
     const std::string said = form.Text(IDC_GUIDANCE_LABEL);
     EXPECT_EQ(said.substr(0, said.find('(')), "Your CD-ROM image " + image + " ") << said;
