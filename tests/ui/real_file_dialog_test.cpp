@@ -8,10 +8,13 @@
 #include <dlgs.h>
 #include <shlobj.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <functional>
 #include <thread>
 
+#include "com.h"
 #include "control_ids.h"
 #include "form_test_support.h"
 #include "guidance.h"
@@ -206,36 +209,55 @@ TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
     EXPECT_THAT(testing::CheckImageStructure(fakes::ReadBytes(image).value_or("")), ::testing::IsEmpty());
 }
 
+// The name on the item the tree has selected.
+std::string SelectedName(HWND tree) {
+    char name[MAX_PATH] = {};
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(tree);
+    item.pszText = name;
+    item.cchTextMax = MAX_PATH;
+    return item.hItem && TreeView_GetItem(tree, &item) ? name : "";
+}
+
 // The shell's folder browser, moved by message from another thread: OK is usable only
 // on a folder of the file system, and that folder's path comes back.
 TEST(RealFolderBrowserTest, OkOnlyOnFileSystemFoldersAndTheChosenPathComesBack) {
     fakes::TemporaryFolder base;
     std::vector<std::pair<std::string, bool>> okEnabled;  // by what is selected
     DialogAnswerer answer(
-        [&](HWND browser, HWND) {
-            const auto select = [&](const std::string& what, BOOL byPath, const void* item) {
-                ::SendMessageA(browser, BFFM_SETSELECTIONA, byPath, reinterpret_cast<LPARAM>(item));
-                okEnabled.emplace_back(what, ::IsWindowEnabled(::GetDlgItem(browser, IDOK)) != FALSE);
+        [&](HWND browser, HWND tree) {
+            // The browser finds only an item equal to its own, and an item carries the times
+            // of its folders as they were when it was made: Temp's access time moves once
+            // Temp is read after a change. So each item is made afresh until it is selected.
+            const auto select = [&](const std::string& what, const std::function<LPITEMIDLIST()>& make) {
+                const bool selected = fakes::WaitFor([&] {
+                    const TaskMemory<LPITEMIDLIST> item(make());
+                    SHFILEINFOA shown{};
+                    if (!item.Get() || !::SHGetFileInfoA(reinterpret_cast<LPCSTR>(item.Get()), 0, &shown,
+                                                         sizeof shown, SHGFI_PIDL | SHGFI_DISPLAYNAME))
+                        return false;
+                    ::SendMessageA(browser, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(item.Get()));
+                    return SelectedName(tree) == shown.szDisplayName;
+                });
+                okEnabled.emplace_back(selected ? what : what + " never selected",
+                                       ::IsWindowEnabled(::GetDlgItem(browser, IDOK)) != FALSE);
             };
+            // Items outside the file system that Wine's tree holds.
             for (const auto& [name, folder] :
-                 {std::pair{"computer", CSIDL_DRIVES}, std::pair{"controls", CSIDL_CONTROLS},
-                  std::pair{"network", CSIDL_NETWORK}}) {
-                LPITEMIDLIST item = nullptr;
-                if (FAILED(::SHGetSpecialFolderLocation(nullptr, folder, &item))) continue;
-                select(name, FALSE, item);
-                ::CoTaskMemFree(item);
-            }
-            // By its item: the 64-bit browser does not always find a folder by its path.
-            LPITEMIDLIST folder = ::ILCreateFromPathA(base.Path().c_str());
-            select("folder", FALSE, folder);
-            ::ILFree(folder);
+                 {std::pair{"computer", CSIDL_DRIVES}, std::pair{"trash", CSIDL_BITBUCKET}})
+                select(name, [folder = folder] {
+                    LPITEMIDLIST item = nullptr;
+                    return SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, folder, &item)) ? item : nullptr;
+                });
+            select("folder", [&] { return ::ILCreateFromPathA(base.Path().c_str()); });
         },
-        "Browse for Folder", FolderTree);
+        "Browse for Folder",
+        [](HWND dialog) { return ::IsWindowVisible(dialog) ? FolderTree(dialog) : nullptr; });
     const std::optional<std::string> chosen = Win32Pickers().ChooseBaseFolder(nullptr);
     ASSERT_TRUE(answer.Join()) << "the folder browser never showed";
-    EXPECT_EQ(okEnabled,
-              (std::vector<std::pair<std::string, bool>>{
-                  {"computer", false}, {"controls", false}, {"network", false}, {"folder", true}}));
+    using Seen = std::vector<std::pair<std::string, bool>>;
+    EXPECT_EQ(okEnabled, (Seen{{"computer", false}, {"trash", false}, {"folder", true}}));
     ASSERT_TRUE(chosen) << "OK on a folder chose nothing";
     EXPECT_EQ(fakes::LongPath(*chosen), fakes::LongPath(base.Path()));
 }
