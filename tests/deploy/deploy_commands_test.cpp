@@ -197,22 +197,37 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
         if (failure == MsgCopyFailed) platform.MissingFiles = {Backup, WorkingCopy};
         if (failure == MsgCopyIncomplete) platform.CutShort = {WorkingCopy};
         platform.Removable = failure == MsgRemovableDrive;
-        form.Settings().UseSplash = failure == MsgSwitchWithoutFile;
+        platform.Image.sectors = failure == MsgLargerThanCd ? kCdSectors + 1 : 0;
+        platform.Image.bytes = std::uint64_t{platform.Image.sectors} * kSectorBytes;
+        ProjectSettings& settings = form.Settings();
+        settings.UseSplash = failure == MsgSwitchWithoutFile;
+        settings.UseSecondary = failure == MsgFileNotInBase;
+        settings.SecondaryProgram = "setup.exe";
+        if (failure == MsgFileNotInBase) view.Missing = {"D:\\Disc\\setup.exe"};
+        settings.TryForce = failure == MsgTextNotWritable;
+        settings.ForceProgram1 = "note\"pad.exe";
         Create(form, platform, 0, 0);
-        form.Settings().UseSplash = 0;
+        settings.UseSplash = settings.UseSecondary = settings.TryForce = 0;
+        view.Missing = {};
         platform.Removable = false;
+        platform.Image = {};
         if (failure != MsgLauncherMissing) return;
         platform.MissingFiles = {"D:\\Disc\\Plivora.exe"};
         plivora::Test(form, platform);
     };
+    // Every message a full Create replaces, with what it names.
+    const std::pair<GuidanceMessage, const char*> failures[] = {
+        {MsgWriteFailed, ProgramFolder},         {MsgCopyFailed, ProgramFolder},
+        {MsgCopyIncomplete, ProgramFolder},      {MsgLauncherMissing, ProgramFolder},
+        {MsgSwitchWithoutFile, "Splash Screen"}, {MsgRemovableDrive, ProgramFolder},
+        {MsgFileNotInBase, "setup.exe"},         {MsgTextNotWritable, "Program 1"},
+        {MsgLargerThanCd, "703"}};
     for (const char* icon : {"", "logo.ico"}) {
-        for (GuidanceMessage failure : {MsgWriteFailed, MsgCopyFailed, MsgCopyIncomplete, MsgLauncherMissing,
-                                        MsgSwitchWithoutFile, MsgRemovableDrive}) {
+        for (const auto& [failure, named] : failures) {
             SCOPED_TRACE(std::string(icon) + " after " + std::to_string(failure));
             form.Settings().IconFile = icon;
             failCreate(failure);
-            ASSERT_EQ(form.GuidanceText(),
-                      Message(failure, failure == MsgSwitchWithoutFile ? "Splash Screen" : ProgramFolder));
+            ASSERT_EQ(form.GuidanceText(), Message(failure, named));
 
             platform.WriteSucceeds = true;
             platform.MissingFiles = {};

@@ -1,7 +1,11 @@
 // Make Disc Image on the real form: the system menu item as a person sees it, a place
-// inside the base folder refused however it is spelt, and an image cancelled or cut
-// short by closing the form that leaves nothing behind.
+// inside the base folder refused however it is spelt, the progress bar under way, and an
+// image cancelled or cut short by closing the form that leaves nothing behind.
 #include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <atomic>
@@ -163,6 +167,8 @@ private:
 struct WhileImaging {
     bool progressShown = false;
     bool formWaited = false;
+    int barAt = 0;  // the progress bar once it moved, within barRange
+    PBRANGE barRange{};
 };
 
 // Makes an image of the slow input over an older disc.iso elsewhere; act is what the
@@ -179,6 +185,9 @@ WhileImaging MakeSlowImage(FormDriver& form, SlowInput& input,
         });
         seen.progressShown = progress && ::IsWindowVisible(progress);
         seen.formWaited = !::IsWindowEnabled(form.Window());
+        const HWND bar = ::FindWindowExA(progress, nullptr, PROGRESS_CLASSA, nullptr);
+        fakes::WaitFor([&] { return (seen.barAt = int(::SendMessageA(bar, PBM_GETPOS, 0, 0))) > 0; });
+        ::SendMessageA(bar, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&seen.barRange));
         if (progress) act(progress);
         ::SetEvent(input.Cancelled.Get());
     });
@@ -206,6 +215,9 @@ TEST_F(DiscImageFormTest, CancelOrCloseLeavesNoPartialImageAndTheOlderImageAsItW
 
         EXPECT_TRUE(seen.progressShown) << "the progress dialog showed";
         EXPECT_TRUE(seen.formWaited) << "the form waited while the image was written";
+        // The first blocks are written and the rest waits on the slow input.
+        EXPECT_GT(seen.barAt, seen.barRange.iLow) << "the bar moved with the first blocks";
+        EXPECT_LT(seen.barAt, seen.barRange.iHigh) << "the bar is not full before the image is";
         EXPECT_FALSE(::IsWindowVisible(::FindWindowW(nullptr, L"disc.iso"))) << "the progress dialog went";
         EXPECT_EQ(form.Form().IsEnded(), close) << (close ? "closed" : "cancelled");
         EXPECT_TRUE(::IsWindowEnabled(form.Window()));
