@@ -54,6 +54,15 @@ trap finish EXIT
 start_virtual_display
 source tools/window-manager.sh
 start_window_manager
+# Without it the form has no title bar; a busy machine may take a while to start it.
+for _ in $(seq 600); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+  echo "The window manager (openbox) did not start on $DISPLAY: no pictures." >&2
+  exit 1
+fi
 
 "$WINE" "$build/tools/pictures/picture_driver.exe" "$(windows_path "$build/dist")" 'C:\My Disc' \
   'C:\My Disc\logo.ico' 'C:\My Disc.iso' "$(windows_path "$signals")" >"$signals/driver.log" 2>&1 &
@@ -92,6 +101,10 @@ for entry in "${pictures[@]}"; do
   fi
   # The driver has seen every message handled; this lets the last paints reach the screen.
   sleep 0.5
+  if xwininfo -name "$title" | grep -q 'Relative upper-left Y:  *0$'; then
+    echo "The form has no title bar: the window manager did not frame it." >&2
+    exit 1
+  fi
   mkdir -p "$(dirname "$docs/$file")"
   xwd -root -silent | convert xwd:- -crop "$(crop_geometry "$ready")" +repage "$docs/$file"
   touch "$signals/$state.taken"

@@ -60,24 +60,39 @@ struct WindowSearch {
     HWND found;
 };
 
+// EnumWindows' callbacks are stdcall, which a lambda cannot be on 32-bit Windows.
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
+    auto& wanted = *reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    char windowClass[64] = {};
+    ::GetClassNameA(window, windowClass, sizeof windowClass);
+    if (owner != wanted.process || !::IsWindowVisible(window) || lstrcmpA(windowClass, wanted.className) != 0)
+        return TRUE;
+    if (wanted.title && WindowText(window) != wanted.title) return TRUE;
+    wanted.found = window;
+    return FALSE;
+}
+
 // A visible top-level window of the program's process.
 HWND FindProgramWindow(DWORD process, const char* className, const char* title = nullptr) {
     WindowSearch search{process, className, title, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& wanted = *reinterpret_cast<WindowSearch*>(data);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            char windowClass[64] = {};
-            ::GetClassNameA(window, windowClass, sizeof windowClass);
-            if (owner != wanted.process || !::IsWindowVisible(window) || lstrcmpA(windowClass, wanted.className) != 0)
-                return TRUE;
-            if (wanted.title && WindowText(window) != wanted.title) return TRUE;
-            wanted.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+struct OtherWindowSearch {
+    DWORD process;
+    HWND form;
+    bool found;
+};
+
+BOOL CALLBACK MatchOtherWindow(HWND window, LPARAM data) {
+    auto& s = *reinterpret_cast<OtherWindowSearch*>(data);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == s.process && window != s.form && ::IsWindowVisible(window)) s.found = true;
+    return !s.found;
 }
 
 class Walk {
@@ -242,20 +257,8 @@ private:
 
     // Any window of the program besides the form: a progress or picker still up.
     bool OtherWindowsShown() const {
-        struct Search {
-            DWORD process;
-            HWND form;
-            bool found;
-        } search{processId_, form_, false};
-        ::EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                ::GetWindowThreadProcessId(window, &owner);
-                if (owner == s.process && window != s.form && ::IsWindowVisible(window)) s.found = true;
-                return !s.found;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        OtherWindowSearch search{processId_, form_, false};
+        ::EnumWindows(MatchOtherWindow, reinterpret_cast<LPARAM>(&search));
         return search.found;
     }
 
