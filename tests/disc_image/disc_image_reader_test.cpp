@@ -88,7 +88,8 @@ void RemoveExtracted(const fs::path& dir) {
     fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ignored);
     for (auto at = fs::recursive_directory_iterator(dir, ignored); at != fs::recursive_directory_iterator();
          at.increment(ignored))
-        if (at->is_directory(ignored)) fs::permissions(at->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        if (at->is_directory(ignored))
+            fs::permissions(at->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(dir, ignored);
 }
 

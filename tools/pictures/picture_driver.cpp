@@ -4,9 +4,8 @@
 //   picture_driver PROGRAM_FOLDER DISC_FOLDER ICON_FILE IMAGE_FILE SIGNAL_FOLDER
 // At each state it writes SIGNAL_FOLDER\<name>.ready (the screen rectangles of any
 // popup to include, one "x y width height" a line) and waits for <name>.taken.
-#include <windows.h>
-
 #include <shlobj.h>
+#include <windows.h>
 
 #include <chrono>
 #include <cstdio>
@@ -42,13 +41,15 @@ bool WaitFor(const std::function<bool()>& condition) {
     return true;
 }
 
-bool FileExists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string WindowText(HWND window) {
     char text[4096] = {};
     DWORD_PTR copied = 0;
-    if (!::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
-                               &copied))
+    if (!::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK,
+                               5000, &copied))
         return {};
     return text;
 }
@@ -97,7 +98,8 @@ BOOL CALLBACK MatchOtherWindow(HWND window, LPARAM data) {
 
 class Walk {
 public:
-    Walk(std::string programFolder, std::string disc, std::string icon, std::string image, std::string signals)
+    Walk(std::string programFolder, std::string disc, std::string icon, std::string image,
+         std::string signals)
         : programFolder_(std::move(programFolder)),
           disc_(std::move(disc)),
           icon_(std::move(icon)),
@@ -134,7 +136,8 @@ public:
         // A switch without its file: Create refuses and writes nothing.
         Tick(IDC_SPLASH_CHECK);
         PressButtonAndWaitForNewGuidance(IDC_CREATE_BUTTON);
-        Require(!FileExists(disc_ + "\\autorun.inf"), "Create wrote a disc that the form should have refused");
+        Require(!FileExists(disc_ + "\\autorun.inf"),
+                "Create wrote a disc that the form should have refused");
         Picture("problem");
 
         Tick(IDC_SPLASH_CHECK);
@@ -226,7 +229,8 @@ private:
         LPITEMIDLIST item = ::ILCreateFromPathA(folder.c_str());
         Require(item != nullptr, "no item for " + folder);
         const UINT size = ::ILGetSize(item);
-        void* remote = ::VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        void* remote =
+            ::VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
         const bool copied = remote && ::WriteProcessMemory(process_.Get(), remote, item, size, nullptr);
         ::ILFree(item);
         Require(copied, "cannot place the folder's item in the program");
@@ -245,14 +249,15 @@ private:
         Require(WaitFor([&] {
                     dialog = FindProgramWindow(processId_, "#32770", title);
                     if (!dialog) return false;
-                    box = ::GetDlgItem(dialog, 0x047c);  // cmb13: the name box of the newer dialogs
+                    box = ::GetDlgItem(dialog, 0x047c);            // cmb13: the name box of the newer dialogs
                     if (!box) box = ::GetDlgItem(dialog, 0x0480);  // edt1
                     return box != nullptr;
                 }),
                 std::string("the dialog \"") + title + "\" never showed");
         ::SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
         ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        Require(WaitFor([&] { return !::IsWindow(dialog); }), std::string("the dialog \"") + title + "\" stayed");
+        Require(WaitFor([&] { return !::IsWindow(dialog); }),
+                std::string("the dialog \"") + title + "\" stayed");
     }
 
     // Any window of the program besides the form: a progress or picker still up.
@@ -279,11 +284,12 @@ private:
         }
         const std::string pending = base + ".pending";
         {
-            const UniqueKernelHandle file = plivora::OwnedFile(
-                ::CreateFileA(pending.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            const UniqueKernelHandle file = plivora::OwnedFile(::CreateFileA(
+                pending.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
             Require(static_cast<bool>(file), "cannot write " + pending);
             DWORD written = 0;
-            ::WriteFile(file.Get(), rectangles.data(), static_cast<DWORD>(rectangles.size()), &written, nullptr);
+            ::WriteFile(file.Get(), rectangles.data(), static_cast<DWORD>(rectangles.size()), &written,
+                        nullptr);
         }
         Require(::MoveFileA(pending.c_str(), (base + ".ready").c_str()) != FALSE, "cannot signal " + name);
         Require(WaitFor([&] { return FileExists(base + ".taken"); }), "no picture was taken of " + name);
@@ -301,7 +307,8 @@ private:
 
 int main(int argc, char** argv) {
     if (argc != 6) {
-        std::fprintf(stderr, "usage: picture_driver PROGRAM_FOLDER DISC_FOLDER ICON_FILE IMAGE_FILE SIGNAL_FOLDER\n");
+        std::fprintf(stderr,
+                     "usage: picture_driver PROGRAM_FOLDER DISC_FOLDER ICON_FILE IMAGE_FILE SIGNAL_FOLDER\n");
         return 2;
     }
     try {
