@@ -269,6 +269,8 @@ private:
 
     // Tells the script that the state is on screen, and waits until it has its picture.
     void Picture(const std::string& name, const std::vector<HWND>& popups = {}) {
+        // A dialog that just closed may leave the form drawn as inactive.
+        if (popups.empty()) ::SetForegroundWindow(form_);
         // Every message posted so far has been handled once this returns; the paints follow.
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutA(form_, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
