@@ -43,6 +43,7 @@ inline constexpr std::array<const char*, 4> SecondaryPromptEntries = {
 
 // The launcher's name as the disc and the test run it.
 inline constexpr const char* LauncherName = PLIVORA_LAUNCHER_FILE;
+inline constexpr const char* InfFileName = "autorun.inf";
 
 std::string ComposeIconEntry(const ProjectSettings& settings);
 

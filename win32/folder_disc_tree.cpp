@@ -4,6 +4,7 @@
 #include "ansi_wide.h"
 #include "file_disc_reader.h"
 #include "file_identity.h"
+#include "staging_files.h"
 #include "unique_handle.h"
 
 namespace plivora {
@@ -73,6 +74,8 @@ bool FolderDiscTree::ListFolder(const std::u16string& folder, std::vector<DiscEn
         entry.name.assign(found.cFileName, found.cFileName + wcslen(found.cFileName));
         entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (!entry.isFolder && IsImageFile(folder, entry.name)) continue;
+        // What a Create that died left in the root is none of the disc's content.
+        if (!entry.isFolder && folder.empty() && IsLeftoverOfCreate(base_, entry.name)) continue;
         entry.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
         entry.modified = UnixSecondsFromFileTime(found.ftLastWriteTime);
         entries.push_back(std::move(entry));
