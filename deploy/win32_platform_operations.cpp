@@ -25,7 +25,7 @@ namespace {
 bool WithinPathLimit(const std::string& path) { return path.size() < MAX_PATH; }
 
 // A file is staged beside its place as NAME.NN.partial, which must fit the limit too.
-bool StagingWithinPathLimit(const std::string& path) { return WithinPathLimit(path + ".00.partial"); }
+bool StagingWithinPathLimit(const std::string& path) { return path.size() + 11 < MAX_PATH; }
 
 // What a replaced file keeps of its predecessor's attributes.
 constexpr DWORD KeptAttributes =

@@ -11,7 +11,7 @@
 namespace plivora {
 
 // Whether name (no folder) is ownName.NN.partial.
-bool IsStagingNameOf(const std::u16string& name, const std::u16string& ownName);
+bool IsStagingNameOf(const wchar_t* name, const char16_t* ownName);
 
 // Deletes path.NN.partial files that no process holds open.
 void RemoveLeftoverStagingFiles(const std::u16string& path);
@@ -22,10 +22,10 @@ UniqueKernelHandle CreateStagingFile(const std::u16string& path, std::u16string&
 
 // What Create leaves in a disc's root only when it dies: its staging files, and an empty
 // or autorun.inf-like temporary file of earlier versions (pla????.tmp). Never disc content.
-// name: an entry of the folder.
-bool IsLeftoverOfCreate(const std::u16string& folder, const std::u16string& name);
+// folder ends in a separator, or is empty for the current folder; name is one of its files.
+bool IsLeftoverOfCreate(const std::u16string& folder, const wchar_t* name);
 
-// Deletes those leftovers in the folder that no process holds open.
+// Deletes those leftovers in the folder (as above) that no process holds open.
 void RemoveLeftoversOfCreate(const std::u16string& folder);
 
 }  // namespace plivora
