@@ -9,7 +9,8 @@ namespace {
 // Little-endian, as the headers are; zero past the end, where no check lets a read reach.
 std::uint32_t Read(const std::string& bytes, std::size_t at, int size) {
     std::uint32_t value = 0;
-    while (size-- > 0) value = value << 8 | (at + size < bytes.size() ? static_cast<unsigned char>(bytes[at + size]) : 0u);
+    while (size-- > 0)
+        value = value << 8 | (at + size < bytes.size() ? static_cast<unsigned char>(bytes[at + size]) : 0u);
     return value;
 }
 
@@ -34,7 +35,8 @@ bool IsWholeProgram(const std::string& bytes) {
     if (sections == 0 || table < optional + 2 || (magic != kPe32 && magic != kPe32Plus) || table > size ||
         sections > (size - table) / kSectionHeaderBytes)
         return false;
-    for (std::size_t header = table; header < table + sections * kSectionHeaderBytes; header += kSectionHeaderBytes) {
+    for (std::size_t header = table; header < table + sections * kSectionHeaderBytes;
+         header += kSectionHeaderBytes) {
         const std::size_t rawBytes = Read(bytes, header + 16, 4);
         if (rawBytes > 0 && (rawBytes > size || Read(bytes, header + 20, 4) > size - rawBytes)) return false;
     }

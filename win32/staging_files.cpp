@@ -28,7 +28,8 @@ bool IsEarlierTemporaryName(const wchar_t* name) {
     const std::size_t digits = wcslen(name) - 7;
     if (digits - 1 > 3 || !BeginsWith(name, u"pla") || !BeginsWith(name + 3 + digits, u".tmp")) return false;
     for (std::size_t i = 3; i < 3 + digits; ++i)
-        if (!IsDigit(name[i]) && static_cast<unsigned>(Folded(static_cast<char16_t>(name[i])) - u'a') > 5u) return false;
+        if (!IsDigit(name[i]) && static_cast<unsigned>(Folded(static_cast<char16_t>(name[i])) - u'a') > 5u)
+            return false;
     return true;
 }
 
@@ -45,8 +46,8 @@ UniqueKernelHandle OpenLeftover(const std::u16string& folder, const wchar_t* nam
     const bool staging = ownName ? IsStagingNameOf(name, ownName) : IsCreatesStagingName(name);
     if (!staging && (ownName || !IsEarlierTemporaryName(name))) return {};
     UniqueKernelHandle file =
-        OwnedFile(::CreateFileW(WideChars(folder + reinterpret_cast<const char16_t*>(name)), access | GENERIC_READ,
-                                share, nullptr, OPEN_EXISTING, 0, nullptr));
+        OwnedFile(::CreateFileW(WideChars(folder + reinterpret_cast<const char16_t*>(name)),
+                                access | GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr));
     char head[9] = {};
     DWORD read = 0;
     if (file && !staging &&
@@ -66,7 +67,8 @@ void RemoveLeftovers(const std::u16string& folder, const char16_t* pattern, cons
     do {
         const UniqueKernelHandle file = OpenLeftover(folder, found.cFileName, ownName, DELETE, 0);
         FILE_DISPOSITION_INFO disposition{TRUE};  // it goes as its handle closes
-        if (file) ::SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition);
+        if (file)
+            ::SetFileInformationByHandle(file.Get(), FileDispositionInfo, &disposition, sizeof disposition);
     } while (::FindNextFileW(find.Get(), &found));
 }
 
@@ -93,8 +95,9 @@ UniqueKernelHandle CreateStagingFile(const std::u16string& path, std::u16string&
     for (int number = 0; number < 100; ++number) {
         digits[0] = static_cast<char16_t>(u'0' + number / 10);
         digits[1] = static_cast<char16_t>(u'0' + number % 10);
-        UniqueKernelHandle file = OwnedFile(::CreateFileW(WideChars(staging), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        UniqueKernelHandle file =
+            OwnedFile(::CreateFileW(WideChars(staging), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
         if (file) return file;
         if (::GetLastError() != ERROR_FILE_EXISTS) break;
     }

@@ -181,10 +181,12 @@ TEST_F(CreateTest, CopyFaultsAreWordedAndCarryOn) {
         bool deploys;  // whether the working copy is copied into the base folder
         GuidanceMessage message;
     };
-    for (const Case& c : {Case{"neither launcher file", {Backup, WorkingCopy}, {}, {}, {}, false, MsgCopyFailed},
-                          Case{"an empty working copy", {Backup}, {WorkingCopy}, {}, {}, false, MsgCopyFailed},
-                          Case{"the disc's copy cut short", {}, {}, {WorkingCopy}, {}, true, MsgCopyIncomplete},
-                          Case{"the disc's launcher in use", {}, {}, {}, {WorkingCopy}, true, MsgLauncherInUse}}) {
+    for (const Case& c : {
+             Case{"neither launcher file", {Backup, WorkingCopy}, {}, {}, {}, false, MsgCopyFailed},
+             Case{"an empty working copy", {Backup}, {WorkingCopy}, {}, {}, false, MsgCopyFailed},
+             Case{"the disc's copy cut short", {}, {}, {WorkingCopy}, {}, true, MsgCopyIncomplete},
+             Case{"the disc's launcher in use", {}, {}, {}, {WorkingCopy}, true, MsgLauncherInUse},
+         }) {
         SCOPED_TRACE(c.fault);
         platform.MissingFiles = c.missing;
         platform.NotWhole = c.notWhole;

@@ -21,10 +21,10 @@ inline std::string MinimalProgram(char fill, std::size_t sectionBytes = 512, boo
     bytes[1] = 'Z';
     put(bytes, 0x3C, pe, 4);
     bytes.replace(pe, 4, std::string("PE\0\0", 4));
-    put(bytes, pe + 4, pe32Plus ? 0x8664 : 0x14C, 2);        // machine
-    put(bytes, pe + 6, 1, 2);                                // one section
+    put(bytes, pe + 4, pe32Plus ? 0x8664 : 0x14C, 2);  // machine
+    put(bytes, pe + 6, 1, 2);                          // one section
     put(bytes, pe + 20, static_cast<std::uint32_t>(optionalBytes), 2);
-    put(bytes, pe + 24, pe32Plus ? 0x20B : 0x10B, 2);        // optional header magic
+    put(bytes, pe + 24, pe32Plus ? 0x20B : 0x10B, 2);  // optional header magic
     bytes.replace(section, 5, ".text");
     put(bytes, section + 16, static_cast<std::uint32_t>(sectionBytes), 4);  // raw size
     put(bytes, section + 20, headersBytes, 4);                              // raw start

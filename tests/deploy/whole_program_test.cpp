@@ -1,11 +1,11 @@
 // What counts as a whole launcher, from programs built here and, on Windows, the real one.
 #include "whole_program.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "minimal_program.h"
 

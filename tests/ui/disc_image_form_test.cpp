@@ -126,14 +126,17 @@ TEST_F(DiscImageFormTest, AnOlderImageReadOnlyOrInUseIsKeptAndNamedAsSuch) {
     for (const bool readOnly : {true, false}) {
         SCOPED_TRACE(readOnly ? "read-only" : "held open");
         ASSERT_TRUE(fakes::WriteBytes(older, "an older image"));
-        ASSERT_TRUE(::SetFileAttributesA(older.c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL));
-        const UniqueKernelHandle held(
-            readOnly ? nullptr : ::CreateFileA(older.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        const DWORD marks = readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL;
+        ASSERT_TRUE(::SetFileAttributesA(older.c_str(), marks));
+        // Held open by another program, with no sharing.
+        const UniqueKernelHandle held(readOnly ? nullptr
+                                               : ::CreateFileA(older.c_str(), GENERIC_READ, 0, nullptr,
+                                                               OPEN_EXISTING, 0, nullptr));
 
         MakeImage(form);
 
-        EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL),
-                  Message(MsgImageFailed, readOnly ? "the file is read-only" : "the file is in use by another program"));
+        const char* reason = readOnly ? "the file is read-only" : "the file is in use by another program";
+        EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgImageFailed, reason));
         EXPECT_EQ(fakes::FolderEntries(elsewhere_.Path()), std::vector<std::string>{"disc.iso"});
         ASSERT_TRUE(::SetFileAttributesA(older.c_str(), FILE_ATTRIBUTE_NORMAL));
     }
