@@ -229,7 +229,7 @@ TEST_F(Win32CreateTest, TheEarlierLauncherSurvivesUntilAWholeOneReplacesIt) {
     ASSERT_TRUE(SetFileAttributesA(earlier.c_str(), marks));
     for (const char* leftover : {"autorun.inf.00.partial", "Plivora.exe.07.partial", "pla2f1.tmp"})
         ASSERT_TRUE(WriteBytes(disc + "\\" + leftover, "[autorun]\r\n"));
-    ASSERT_TRUE(WriteBytes(disc + "\\notes.07.partial", "the user's own"));
+    ASSERT_TRUE(WriteBytes(disc + "\\notes.07.partial", "the user's own"));  // never one of ours
     const auto entries = ElementsAre("Plivora.exe", "autorun.inf", "notes.07.partial");
     form.Settings().BaseFolder = disc;
 
@@ -251,9 +251,8 @@ TEST_F(Win32CreateTest, TheEarlierLauncherSurvivesUntilAWholeOneReplacesIt) {
         ASSERT_TRUE(held && heldStaging);
         Create(form, platform, 0, 0);
         EXPECT_EQ(form.GuidanceText(), Message(MsgLauncherInUse));
-        FolderDiscTree tree(WideFromAnsi(disc), u"");
         std::vector<DiscEntry> listed;
-        ASSERT_TRUE(tree.ListFolder(u"", listed));
+        ASSERT_TRUE(FolderDiscTree(WideFromAnsi(disc), u"").ListFolder(u"", listed));
         std::vector<std::string> names;
         for (const DiscEntry& entry : listed) names.push_back(AnsiFromWide(entry.name));
         std::sort(names.begin(), names.end());

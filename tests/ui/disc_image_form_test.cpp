@@ -126,12 +126,9 @@ TEST_F(DiscImageFormTest, AnOlderImageReadOnlyOrInUseIsKeptAndNamedAsSuch) {
     for (const bool readOnly : {true, false}) {
         SCOPED_TRACE(readOnly ? "read-only" : "held open");
         ASSERT_TRUE(fakes::WriteBytes(older, "an older image"));
-        const DWORD marks = readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL;
-        ASSERT_TRUE(::SetFileAttributesA(older.c_str(), marks));
-        // Held open by another program, with no sharing.
-        const UniqueKernelHandle held(readOnly ? nullptr
-                                               : ::CreateFileA(older.c_str(), GENERIC_READ, 0, nullptr,
-                                                               OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(!readOnly || ::SetFileAttributesA(older.c_str(), FILE_ATTRIBUTE_READONLY));
+        const UniqueKernelHandle held(  // by another program, with no sharing
+            readOnly ? nullptr : ::CreateFileA(older.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
 
         MakeImage(form);
 
