@@ -80,8 +80,8 @@ bool IsStagingNameOf(const wchar_t* name, const char16_t* ownName) {
            IsDigit(name[at + 1]) && IsDigit(name[at + 2]) && BeginsWith(name + at + 3, u".partial");
 }
 
-// A staging file being written is held with no sharing, so one that opens with no sharing
-// was left by a run that died. Another's stays as it is.
+// A staging file is held with no sharing while it is written, so one that opens with no
+// sharing was left by a run that died. Another's stays as it is.
 void RemoveLeftoverStagingFiles(const std::u16string& path) {
     const std::size_t slash = path.find_last_of(u"\\/") + 1;
     const std::u16string ownName = path.substr(slash);
