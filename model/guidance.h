@@ -38,6 +38,8 @@ enum GuidanceMessage {
     MsgDiscReopened,
     MsgNoDiscHere,
     MsgForeignAutorun,
+    // Create could not replace the disc's launcher: a program holds it open.
+    MsgLauncherInUse,
 };
 
 struct HelpTopic {

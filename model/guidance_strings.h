@@ -64,6 +64,7 @@
 #define IDS_MSG_DISC_REOPENED 1323
 #define IDS_MSG_NO_DISC_HERE 1324
 #define IDS_MSG_FOREIGN_AUTORUN 1325
+#define IDS_MSG_LAUNCHER_IN_USE 1327
 #define IDS_SWITCH_SPLASH 1500
 #define IDS_SWITCH_SECONDARY 1501
 #define IDS_TEXT_PROGRAM1 1502
@@ -77,6 +78,8 @@
 #define IDS_IMAGE_REASON_READ_FAILED 1404
 #define IDS_IMAGE_REASON_FILE_CHANGED 1405
 #define IDS_IMAGE_REASON_WRITE_FAILED 1406
+#define IDS_IMAGE_REASON_IN_USE 1407
+#define IDS_IMAGE_REASON_READ_ONLY 1408
 
 #define TXT_ABOUT_MENU "&About Plivora_Assistant..."
 #define TXT_MAKE_IMAGE_MENU "Make Disc &Image..."
@@ -142,6 +145,8 @@
 #define TXT_MSG_DISC_REOPENED "The settings of the CD-ROM in this folder are now in the form. Change what you need, then press the 'Create' button. You may then test it by pressing the 'Test' button."
 #define TXT_MSG_NO_DISC_HERE "This folder holds no autorun.inf made with Plivora Assistant. Choose another folder, or start a new disc with the '...' button of the CD-ROM Base Folder."
 #define TXT_MSG_FOREIGN_AUTORUN "This folder already holds an autorun.inf that was not made with Plivora Assistant. Create will replace it, so keep a copy if you still need it."
+/* The disc's launcher held by a running program, which Windows does not let a copy replace. */
+#define TXT_MSG_LAUNCHER_IN_USE "Plivora.exe in your CD-ROM Base Folder is in use, perhaps by a test that is still running. Close it, then press the 'Create' button again."
 /* The inserts of those messages. */
 #define TXT_SWITCH_SPLASH "Splash Screen"
 #define TXT_SWITCH_SECONDARY "Secondary Program"
@@ -157,6 +162,9 @@
 #define TXT_IMAGE_REASON_READ_FAILED "'%s' could not be read"
 #define TXT_IMAGE_REASON_FILE_CHANGED "'%s' changed while it was being read"
 #define TXT_IMAGE_REASON_WRITE_FAILED "'%s' could not be saved; the disk may be full or the folder read-only"
+/* An older image at the chosen name that cannot be replaced. */
+#define TXT_IMAGE_REASON_IN_USE "the file is in use by another program"
+#define TXT_IMAGE_REASON_READ_ONLY "the file is read-only"
 
 /* Every (id, text) pair, for a string table or a lookup:
    #define ENTRY(id, text) id, text
@@ -214,6 +222,7 @@
     X(IDS_MSG_DISC_REOPENED, TXT_MSG_DISC_REOPENED) \
     X(IDS_MSG_NO_DISC_HERE, TXT_MSG_NO_DISC_HERE) \
     X(IDS_MSG_FOREIGN_AUTORUN, TXT_MSG_FOREIGN_AUTORUN) \
+    X(IDS_MSG_LAUNCHER_IN_USE, TXT_MSG_LAUNCHER_IN_USE) \
     X(IDS_SWITCH_SPLASH, TXT_SWITCH_SPLASH) \
     X(IDS_SWITCH_SECONDARY, TXT_SWITCH_SECONDARY) \
     X(IDS_TEXT_PROGRAM1, TXT_TEXT_PROGRAM1) \
@@ -225,7 +234,9 @@
     X(IDS_IMAGE_REASON_IMAGE_TOO_LARGE, TXT_IMAGE_REASON_IMAGE_TOO_LARGE) \
     X(IDS_IMAGE_REASON_READ_FAILED, TXT_IMAGE_REASON_READ_FAILED) \
     X(IDS_IMAGE_REASON_FILE_CHANGED, TXT_IMAGE_REASON_FILE_CHANGED) \
-    X(IDS_IMAGE_REASON_WRITE_FAILED, TXT_IMAGE_REASON_WRITE_FAILED)
+    X(IDS_IMAGE_REASON_WRITE_FAILED, TXT_IMAGE_REASON_WRITE_FAILED) \
+    X(IDS_IMAGE_REASON_IN_USE, TXT_IMAGE_REASON_IN_USE) \
+    X(IDS_IMAGE_REASON_READ_ONLY, TXT_IMAGE_REASON_READ_ONLY)
 
 /* clang-format on */
 

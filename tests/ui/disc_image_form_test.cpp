@@ -26,9 +26,9 @@ namespace {
 using fakes::FakePickers;
 using fakes::FormDriver;
 
-std::string Message(GuidanceMessage message) {
+std::string Message(GuidanceMessage message, const std::string& insert = {}) {
     BuiltInTexts texts;
-    return GuidanceCatalogue(texts).MessageText(message);
+    return GuidanceCatalogue(texts).MessageText(message, insert);
 }
 
 std::u16string Wide(const std::string& ansi) { return std::u16string(ansi.begin(), ansi.end()); }
@@ -118,6 +118,30 @@ TEST_F(DiscImageFormTest, ImageInsideTheBaseFolderIsRefusedInWordsHoweverItIsSpe
     }
     // A drive's root has no name of its own to offer.
     EXPECT_EQ(DefaultImageName(Wide(drive.Root())), u"CDROM.iso");
+}
+
+// An older image that cannot be replaced is refused in words before anything is written,
+// under Wine too, which would replace a read-only file that Windows keeps.
+TEST_F(DiscImageFormTest, AnOlderImageReadOnlyOrInUseIsKeptAndNamedAsSuch) {
+    FormDriver form(pickers_);
+    Create(form);
+    const std::string older = elsewhere_ / "disc.iso";
+    pickers_.ImageFile = Wide(older);
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "held open");
+        ASSERT_TRUE(fakes::WriteBytes(older, "an older image"));
+        ASSERT_TRUE(!readOnly || ::SetFileAttributesA(older.c_str(), FILE_ATTRIBUTE_READONLY));
+        const UniqueKernelHandle held(  // by another program, with no sharing
+            readOnly ? nullptr : ::CreateFileA(older.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
+
+        MakeImage(form);
+
+        const char* reason = readOnly ? "the file is read-only" : "the file is in use by another program";
+        EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgImageFailed, reason));
+        EXPECT_EQ(fakes::FolderEntries(elsewhere_.Path()), std::vector<std::string>{"disc.iso"});
+        ASSERT_TRUE(::SetFileAttributesA(older.c_str(), FILE_ATTRIBUTE_NORMAL));
+    }
+    EXPECT_EQ(fakes::ReadBytes(older), "an older image");
 }
 
 // A base folder of one large file that reads a few blocks, then waits until the person
