@@ -254,10 +254,11 @@ void CAssistantDlg::PaintBand(HDC dc) const {
     measures.TitleWidth = extent.cx;
     measures.TitleHeight = font.tmHeight;
     const BandLayout layout = LayOutBand(measures);
-    const RECT clip{layout.TitleClip.Left, layout.TitleClip.Top, layout.TitleClip.Right, layout.TitleClip.Bottom};
+    const BandBox& box = layout.TitleClip;
+    const RECT clip{box.Left, box.Top, box.Right, box.Bottom};
     // Only the band is ever repainted: a letter beyond it would stay there.
-    ::ExtTextOutA(dc, layout.TitleX, layout.TitleY, ETO_CLIPPED, &clip, title.c_str(), static_cast<UINT>(length),
-                  nullptr);
+    ::ExtTextOutA(dc, layout.TitleX, layout.TitleY, ETO_CLIPPED, &clip, title.c_str(),
+                  static_cast<UINT>(length), nullptr);
 }
 
 void CAssistantDlg::PaintMinimised() {

@@ -14,7 +14,8 @@ LRESULT CALLBACK NamedControlProcedure(HWND control, UINT id, WPARAM wParam, LPA
     const auto earlier = reinterpret_cast<WNDPROC>(::GetPropA(control, EarlierProcedure));
     if (id == WM_GETOBJECT) {
         const AccessibleNameIds ids = AccessibleNameFor(::GetDlgCtrlID(control));
-        if (const LRESULT answer = AnswerWithName(control, wParam, lParam, ids.First, ids.Second)) return answer;
+        if (const LRESULT answer = AnswerWithName(control, wParam, lParam, ids.First, ids.Second))
+            return answer;
     }
     if (id == WM_NCDESTROY) {
         ::SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(earlier));
@@ -25,7 +26,8 @@ LRESULT CALLBACK NamedControlProcedure(HWND control, UINT id, WPARAM wParam, LPA
 }
 
 BOOL CALLBACK NameControl(HWND control, LPARAM) {
-    if (!AccessibleNameFor(::GetDlgCtrlID(control)).First || ::GetPropA(control, EarlierProcedure)) return TRUE;
+    if (!AccessibleNameFor(::GetDlgCtrlID(control)).First || ::GetPropA(control, EarlierProcedure))
+        return TRUE;
     const LONG_PTR earlier = ::GetWindowLongPtrA(control, GWLP_WNDPROC);
     if (::SetPropA(control, EarlierProcedure, reinterpret_cast<HANDLE>(earlier)))
         ::SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NamedControlProcedure));

@@ -30,10 +30,10 @@ constexpr int WindowAt = 1;
 constexpr int ChildrenAt = 2;
 constexpr int ServicesAt = 3;
 
-
 // Asked of an accessible object by clients that read the system's own objects by other
 // means: this one is the control's, not the system's stand-in.
-constexpr GUID IsSystemStandIn = {0x902697FA, 0x80E4, 0x4560, {0x80, 0x2A, 0xA1, 0x3F, 0x22, 0xA6, 0x47, 0x09}};
+constexpr GUID IsSystemStandIn = {
+    0x902697FA, 0x80E4, 0x4560, {0x80, 0x2A, 0xA1, 0x3F, 0x22, 0xA6, 0x47, 0x09}};
 
 // Slot n of the system object's table, for n from 3: one entry of 16 bytes each.
 extern "C" const unsigned char ForwardingEntries[] __asm__("plivora_forwarding_entries");
@@ -89,7 +89,7 @@ NamedAccessible& ObjectOf(void* interfacePointer) {
 const struct {
     const GUID* Id;
     int At;
-} Answers[] = {{&__uuidof(IUnknown), AccessibleAt},   {&__uuidof(IDispatch), AccessibleAt},
+} Answers[] = {{&__uuidof(IUnknown), AccessibleAt},    {&__uuidof(IDispatch), AccessibleAt},
                {&__uuidof(IAccessible), AccessibleAt}, {&__uuidof(IOleWindow), WindowAt},
                {&__uuidof(IEnumVARIANT), ChildrenAt},  {&__uuidof(IServiceProvider), ServicesAt}};
 
@@ -148,7 +148,7 @@ HRESULT STDMETHODCALLTYPE QueryService(void* interfacePointer, REFGUID service, 
 
 // Entries as constants, so that the tables are data the program starts with.
 #define PLIVORA_FORWARDED(slot) static_cast<Slot>(ForwardingEntries + 16 * ((slot)-FirstForwardedSlot))
-#define PLIVORA_UNKNOWN(at)                                                                        \
+#define PLIVORA_UNKNOWN(at)                                                               \
     reinterpret_cast<Slot>(&QueryInterfaceAt<at>), reinterpret_cast<Slot>(&AddRefAt<at>), \
         reinterpret_cast<Slot>(&ReleaseAt<at>)
 

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-
 namespace plivora {
 
 // The answer to a WM_GETOBJECT that asks for the window's client object: named with the

@@ -438,7 +438,8 @@ std::vector<COLORREF> Pixels(HWND window) {
     ::GetClientRect(window, &client);
     const WindowDC screen(window);
     const MemoryDC memory(::CreateCompatibleDC(screen.Get()));
-    const UniqueGdiObject<HBITMAP> bitmap(::CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+    const UniqueGdiObject<HBITMAP> bitmap(
+        ::CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
     const SelectObjectScope selected(memory.Get(), bitmap.Get());
     ::BitBlt(memory.Get(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
     std::vector<COLORREF> pixels;
@@ -469,7 +470,8 @@ TEST_F(AssistantFormTest, EveryTabStopIsNamedFocusShowsAndThePanelSpeaks) {
     for (int id : {IDC_BASE_FOLDER_BUTTON, IDC_TARGET_BUTTON, IDC_FORCE_CHECK, IDC_SECONDARY_CHECK,
                    IDC_SECONDARY_BUTTON, IDC_SPLASH_CHECK, IDC_SPLASH_BUTTON, IDC_CREATE_BUTTON})
         form.Click(id);
-    ASSERT_EQ(form.EnabledControls(), IdSet(fakes::RuledControls, fakes::RuledControls + fakes::RuledControlCount));
+    ASSERT_EQ(form.EnabledControls(),
+              IdSet(fakes::RuledControls, fakes::RuledControls + fakes::RuledControlCount));
 
     const std::map<int, std::string> names = {
         {IDC_BASE_FOLDER_BOX, "CD-ROM Base Folder"},
@@ -521,7 +523,8 @@ TEST_F(AssistantFormTest, EveryTabStopIsNamedFocusShowsAndThePanelSpeaks) {
     const ComPointer<IAccessible> help = ClientObject(form.Item(IDC_HELP_HIDE), false);
     ComPointer<IOleWindow> window;
     ComPointer<IUnknown> viaWindow, viaAccessible;
-    ASSERT_TRUE(SUCCEEDED(help.Get()->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void**>(window.Receive()))));
+    ASSERT_TRUE(SUCCEEDED(
+        help.Get()->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void**>(window.Receive()))));
     HWND answered = nullptr;
     EXPECT_TRUE(SUCCEEDED(window.Get()->GetWindow(&answered)) && answered == form.Item(IDC_HELP_HIDE));
     window.Get()->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(viaWindow.Receive()));
@@ -542,15 +545,18 @@ TEST_F(AssistantFormTest, EveryTabStopIsNamedFocusShowsAndThePanelSpeaks) {
                                  reinterpret_cast<void**>(wholeForm.Receive()));
     nameChanges.clear();
     HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
-                                           &RecordNameChange, ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+                                           &RecordNameChange, ::GetCurrentProcessId(), 0,
+                                           WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hook, nullptr);
     form.Click(IDC_HELP_HIDE);
     HWND label = form.Item(IDC_GUIDANCE_LABEL);
-    EXPECT_TRUE(fakes::WaitFor([&] {
+    const auto heardLabel = [&] {
         for (const AccessibilityEvent& seen : nameChanges)
-            if (seen.Window == label && seen.Object == OBJID_CLIENT && seen.Child == CHILDID_SELF) return true;
+            if (seen.Window == label && seen.Object == OBJID_CLIENT && seen.Child == CHILDID_SELF)
+                return true;
         return false;
-    }, std::chrono::milliseconds(3000)));
+    };
+    EXPECT_TRUE(fakes::WaitFor(heardLabel, std::chrono::milliseconds(3000)));
     ::UnhookWinEvent(hook);
 }
 

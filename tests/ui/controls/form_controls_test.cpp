@@ -137,7 +137,8 @@ TEST_F(FormControlsTest, TheLongestTitleIsCutAtTheBandAndLeavesNothingBeyondIt) 
     }
     ASSERT_GT(35 + extent.cx, band.right - band.left) << "the title must be longer than the band";
     // As after the form is restored: the whole form is painted again.
-    ::RedrawWindow(form_.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::RedrawWindow(form_.Window(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT client{};
     ::GetClientRect(form_.Window(), &client);
     ASSERT_GT(client.right, band.right);
