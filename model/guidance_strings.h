@@ -71,6 +71,14 @@
 #define IDS_TEXT_PROGRAM2 1503
 #define IDS_TEXT_SPLASH_DURATION 1504
 
+#define IDS_ACCNAME_HELP 1600
+#define IDS_ACCNAME_CHOOSE 1601
+#define IDS_ACCNAME_SPLASH_IMAGE 1602
+#define IDS_ACCNAME_FILE 1603
+#define IDS_ACCNAME_SECONDS 1604
+#define IDS_ACCNAME_ORDER 1605
+#define IDS_ACCNAME_CONFIRMATION 1606
+
 #define IDS_IMAGE_REASON_NAME_TOO_LONG 1400
 #define IDS_IMAGE_REASON_FILE_TOO_LARGE 1401
 #define IDS_IMAGE_REASON_TOO_MANY_FOLDERS 1402
@@ -166,6 +174,18 @@
 #define TXT_IMAGE_REASON_IN_USE "the file is in use by another program"
 #define TXT_IMAGE_REASON_READ_ONLY "the file is read-only"
 
+/* The names a screen reader speaks for controls that show no caption of their own: each
+   a topic's title joined to the text before or after it ("Help: CD-ROM Base Folder",
+   "Splash Screen file"). */
+#define TXT_ACCNAME_HELP "Help: "
+#define TXT_ACCNAME_CHOOSE "Choose the "
+/* What the splash screen's '...' button chooses. */
+#define TXT_ACCNAME_SPLASH_IMAGE "Splash Screen image"
+#define TXT_ACCNAME_FILE " file"
+#define TXT_ACCNAME_SECONDS " seconds"
+#define TXT_ACCNAME_ORDER " order"
+#define TXT_ACCNAME_CONFIRMATION " confirmation"
+
 /* Every (id, text) pair, for a string table or a lookup:
    #define ENTRY(id, text) id, text
    STRINGTABLE BEGIN PLIVORA_GUIDANCE_STRINGS(ENTRY) END */
@@ -236,7 +256,14 @@
     X(IDS_IMAGE_REASON_FILE_CHANGED, TXT_IMAGE_REASON_FILE_CHANGED) \
     X(IDS_IMAGE_REASON_WRITE_FAILED, TXT_IMAGE_REASON_WRITE_FAILED) \
     X(IDS_IMAGE_REASON_IN_USE, TXT_IMAGE_REASON_IN_USE) \
-    X(IDS_IMAGE_REASON_READ_ONLY, TXT_IMAGE_REASON_READ_ONLY)
+    X(IDS_IMAGE_REASON_READ_ONLY, TXT_IMAGE_REASON_READ_ONLY) \
+    X(IDS_ACCNAME_HELP, TXT_ACCNAME_HELP) \
+    X(IDS_ACCNAME_CHOOSE, TXT_ACCNAME_CHOOSE) \
+    X(IDS_ACCNAME_SPLASH_IMAGE, TXT_ACCNAME_SPLASH_IMAGE) \
+    X(IDS_ACCNAME_FILE, TXT_ACCNAME_FILE) \
+    X(IDS_ACCNAME_SECONDS, TXT_ACCNAME_SECONDS) \
+    X(IDS_ACCNAME_ORDER, TXT_ACCNAME_ORDER) \
+    X(IDS_ACCNAME_CONFIRMATION, TXT_ACCNAME_CONFIRMATION)
 
 /* clang-format on */
 
