@@ -11,7 +11,7 @@ VERSION := $(shell awk '/^project/ { for (i = 1; i < NF; i++) if ($$i == "VERSIO
 PICK_WINE_BUILD = if tools/can-run-win32.sh; then d=$(WIN) a=win32; else $(MAKE) --no-print-directory win64 >/dev/null; d=$(WIN64) a=win64; fi;
 MINGW = -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=tools/toolchain-$(1)-mingw.cmake
 
-.PHONY: all setup host win win64 test test-host test-win reproducible soak sanitize bench bench-win run screenshot dist clean
+.PHONY: all setup host win win64 test test-host test-win reproducible soak sanitize bench bench-win run pictures screenshot dist clean
 
 all: host win
 
@@ -83,9 +83,10 @@ bench-win: win
 run: setup
 	tools/run.sh
 
-# A picture of the form, for the README.
-screenshot: setup
-	tools/screenshot.sh docs/form.png
+# Every picture of the README and the user's guide, retaken from the real program.
+pictures: setup
+	tools/pictures.sh docs
+screenshot: pictures
 
 # What users get: a zip of the shipped distribution folder and its installer, in
 # build/package, tested under Wine (unpacked and run; installed silently, started,

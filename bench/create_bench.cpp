@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "deploy_commands.h"
+#include "minimal_program.h"
 #include "unique_handle.h"
 #include "win32_platform_operations.h"
 
@@ -63,8 +64,9 @@ private:
 bool WriteLauncher(const std::string& path, std::size_t size) {
     UniqueFile file(std::fopen(path.c_str(), "wb"));
     if (!file) return false;
-    std::string bytes(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 131 + (i >> 10));
+    // A program Create takes for a whole one, its section filled with varied bytes.
+    std::string bytes = fakes::MinimalProgram('\0', size - 512);
+    for (std::size_t i = 512; i < size; ++i) bytes[i] = static_cast<char>(i * 131 + (i >> 10));
     return std::fwrite(bytes.data(), 1, size, file.Get()) == size && file.Close();
 }
 

@@ -5,6 +5,7 @@
 #include "image_messages.h"
 #include "launcher_command_line.h"
 #include "project_settings.h"
+#include "whole_program.h"
 
 namespace plivora {
 
@@ -31,6 +32,12 @@ std::optional<Warning> DiscWarning(const std::string& baseFolder, PlatformOperat
     return Warning{MsgLargerThanCd, MegabytesText(image.bytes)};
 }
 
+// A launcher cut short or left empty starts nothing from a disc: it is no launcher.
+bool HoldsWholeProgram(PlatformOperations& platform, const std::string& path) {
+    const std::optional<std::string> bytes = platform.ReadFileBytes(path);
+    return bytes && IsWholeProgram(*bytes);
+}
+
 }  // namespace
 
 void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, int secondaryPrompt) {
@@ -54,22 +61,27 @@ void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, i
         return;
     }
 
-    // Deploy from a fresh copy of the pristine launcher. A missing backup goes unreported:
-    // whatever working copy exists is deployed instead. A refresh that left a broken
-    // working copy has removed it, and nothing is deployed.
+    // Deploy from a fresh copy of the pristine launcher. A backup that is missing or not
+    // whole goes unreported: whatever working copy exists is deployed instead, and a
+    // failed refresh leaves that copy as it was.
     const std::string programFolder = form.ProgramFolder();
-    const CopyOutcome refreshed =
-        platform.CopyFileIntoFolder(programFolder + "\\Backup\\" + LauncherName, programFolder);
-    platform.NotifyFolderChanged(programFolder);
+    const std::string backup = programFolder + "\\Backup\\" + LauncherName;
+    const std::string workingCopy = programFolder + "\\" + LauncherName;
+    if (HoldsWholeProgram(platform, backup)) {
+        platform.CopyFileIntoFolder(backup, programFolder);
+        platform.NotifyFolderChanged(programFolder);
+    }
 
     const std::string baseFolder = BaseFolderWithSeparator(settings.BaseFolder);
     CopyOutcome deployed = CopyOutcome::Failed;
-    if (refreshed != CopyOutcome::Incomplete) {
-        deployed = platform.CopyFileIntoFolder(programFolder + "\\" + LauncherName, baseFolder);
+    if (HoldsWholeProgram(platform, workingCopy)) {
+        deployed = platform.CopyFileIntoFolder(workingCopy, baseFolder);
         platform.NotifyFolderChanged(baseFolder);
     }
     if (deployed == CopyOutcome::Incomplete)
         Show(form, MsgCopyIncomplete);
+    else if (deployed == CopyOutcome::InUse)
+        Show(form, MsgLauncherInUse);
     else if (deployed == CopyOutcome::Failed)
         Show(form, MsgCopyFailed, programFolder);
     else if (const std::optional<Warning> warning = DiscWarning(settings.BaseFolder, platform))

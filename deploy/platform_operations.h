@@ -2,6 +2,7 @@
 // tests record them.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "disc_image_writer.h"
@@ -10,9 +11,10 @@ namespace plivora {
 
 // How a file copy ended, judged by what the copy holds, not by what the copier said.
 enum class CopyOutcome {
-    Copied,      // the copy equals its source
-    Failed,      // the copier reported a failure
-    Incomplete,  // reported done, but the copy differs from its source; it is removed
+    Copied,      // the file in place equals its source
+    Failed,      // the source could not be read, or the copy could not begin or take its place
+    Incomplete,  // the copy did not arrive whole; it is removed
+    InUse,       // the file it would replace is held open by another program
 };
 
 class PlatformOperations {
@@ -24,10 +26,15 @@ public:
 
     // Creates or replaces the file with the text, each line feed written as CR LF.
     // False when anything fails; a file that was there before is then left as it was.
+    // What earlier writes and copies that died left in its folder is cleared first.
     virtual bool WriteTextFile(const std::string& path, const std::string& text) = 0;
 
     // Copies one file into a folder, replacing a file of the same name without asking.
+    // Unless the copy is Copied, a file that was there before is left as it was.
     virtual CopyOutcome CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) = 0;
+
+    // The file's bytes; nothing when it cannot be read whole.
+    virtual std::optional<std::string> ReadFileBytes(const std::string& path) = 0;
 
     // Tells the shell that a folder's content changed, so open views show the new files.
     virtual void NotifyFolderChanged(const std::string& folder) = 0;

@@ -7,12 +7,14 @@
 
 #include "ansi_text.h"
 #include "ansi_wide.h"
+#include "file_in_use.h"
 #include "folder_disc_tree.h"
 #include "launcher_command_line.h"
 #include "lazy_imports.h"
 #include "program_folders.h"
 #include "project_settings.h"
 #include "registry_cleaner.h"
+#include "staging_files.h"
 #include "temporary_file.h"
 #include "whole_files.h"
 
@@ -21,6 +23,9 @@ namespace plivora {
 namespace {
 
 bool WithinPathLimit(const std::string& path) { return path.size() < MAX_PATH; }
+
+// A file is staged beside its place as NAME.NN.partial, which must fit the limit too.
+bool StagingWithinPathLimit(const std::string& path) { return path.size() + 11 < MAX_PATH; }
 
 // What a replaced file keeps of its predecessor's attributes.
 constexpr DWORD KeptAttributes =
@@ -45,6 +50,30 @@ std::string WithCrLf(const std::string& text) {
     return bytes;
 }
 
+// path.NN.partial, created new and closed again for a writer that opens it by name.
+std::optional<std::string> ReserveStagingFile(const std::string& path) {
+    std::u16string staging;
+    if (!CreateStagingFile(WideFromAnsi(path), staging)) return std::nullopt;
+    return AnsiFromWide(staging);
+}
+
+// Moves the staged file into path's place. What the replaced file was marked hidden or
+// system stays so; a read-only mark goes just before, as the shell's copy would replace
+// such a file, and comes back should the swap fail.
+bool SwapIn(const std::string& staging, const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
+    if (existed && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    if (!MoveFileExA(staging.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (existed) SetFileAttributesA(path.c_str(), attributes);
+        return false;
+    }
+    // The swap drops the old file's attributes; users often mark autorun.inf hidden.
+    if (existed) SetFileAttributesA(path.c_str(), attributes & KeptAttributes);
+    return true;
+}
+
 }  // namespace
 
 void Win32PlatformOperations::ShowWaitCursor() { SetCursor(LoadCursor(nullptr, IDC_WAIT)); }
@@ -55,19 +84,15 @@ bool Win32PlatformOperations::WriteTextFile(const std::string& path, const std::
     // A read-only file stays as it is, as an open for writing would fail on it.
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    if (!StagingWithinPathLimit(path)) return false;
+    RemoveLeftoversOfCreate(WideFromAnsi(FolderOf(path)));
     // Written beside the file and swapped in only when complete, so a failure never
     // truncates what was there.
-    std::string folder = FolderOf(path);
-    if (folder.empty()) folder = ".\\";
-    if (folder.size() > MAX_PATH - 14) return false;  // GetTempFileName's own limit
-    char temporaryPath[MAX_PATH] = {};
-    if (GetTempFileNameA(folder.c_str(), "pla", 0, temporaryPath) == 0) return false;
-    TemporaryFile temporary(temporaryPath);
-    if (!WriteWholeFile(temporary.Path(), WithCrLf(text))) return false;
-    if (!MoveFileExA(temporary.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return false;
+    const std::optional<std::string> staging = ReserveStagingFile(path);
+    if (!staging) return false;
+    TemporaryFile temporary(*staging);
+    if (!WriteWholeFile(*staging, WithCrLf(text)) || !SwapIn(*staging, path)) return false;
     temporary.Keep();
-    // The swap drops the old file's attributes; users often mark autorun.inf hidden.
-    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(path.c_str(), attributes & KeptAttributes);
     return true;
 }
 
@@ -75,22 +100,38 @@ CopyOutcome Win32PlatformOperations::CopyFileIntoFolder(const std::string& sourc
                                                         const std::string& folder) {
     // The shell copies in fixed buffers of MAX_PATH; refuse what would not fit.
     const std::string target = BaseFolderWithSeparator(folder) + FileNameOf(sourceFile);
-    if (!WithinPathLimit(sourceFile) || !WithinPathLimit(target)) return CopyOutcome::Failed;
+    if (!WithinPathLimit(sourceFile) || !StagingWithinPathLimit(target)) return CopyOutcome::Failed;
+    const std::u16string wideTarget = WideFromAnsi(target);
+    RemoveLeftoverStagingFiles(wideTarget);
+    const std::optional<std::string> source = ReadWholeFile(sourceFile);
+    if (!source) return CopyOutcome::Failed;
+    if (ReadWholeFile(target) == source) return CopyOutcome::Copied;  // already in place
+    if (IsFileInUse(wideTarget)) return CopyOutcome::InUse;
 
+    // Copied beside the file and swapped in only once it equals its source, so a failed
+    // copy never costs the file it was to replace.
+    const std::optional<std::string> staging = ReserveStagingFile(target);
+    if (!staging) return CopyOutcome::Failed;
+    TemporaryFile temporary(*staging);
     std::vector<char> from = ShellFileList(sourceFile);
-    std::vector<char> to = ShellFileList(folder);
+    std::vector<char> to = ShellFileList(*staging);
     SHFILEOPSTRUCTA operation{};
     operation.hwnd = owner_;
     operation.wFunc = FO_COPY;
     operation.pFrom = from.data();
     operation.pTo = to.data();
     operation.fFlags = FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
-    if (lazy::SHFileOperationA(&operation) != 0) return CopyOutcome::Failed;
-    // A full disk can cut the copy short while the shell still reports success.
-    const std::optional<std::string> source = ReadWholeFile(sourceFile);
-    if (!operation.fAnyOperationsAborted && source && ReadWholeFile(target) == source) return CopyOutcome::Copied;
-    ::DeleteFileA(target.c_str());
-    return CopyOutcome::Incomplete;
+    // The source read whole, so a copy that fails or comes out short failed in the folder
+    // it was to reach: the shell may report a full disk as a cancel, or as success.
+    const bool reported = lazy::SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
+    if (!reported || ReadWholeFile(*staging) != source) return CopyOutcome::Incomplete;
+    if (!SwapIn(*staging, target)) return CopyOutcome::Failed;
+    temporary.Keep();
+    return CopyOutcome::Copied;
+}
+
+std::optional<std::string> Win32PlatformOperations::ReadFileBytes(const std::string& path) {
+    return ReadWholeFile(path);
 }
 
 void Win32PlatformOperations::NotifyFolderChanged(const std::string& folder) {

@@ -17,6 +17,7 @@ public:
     void ShowArrowCursor() override;
     bool WriteTextFile(const std::string& path, const std::string& text) override;
     CopyOutcome CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) override;
+    std::optional<std::string> ReadFileBytes(const std::string& path) override;
     void NotifyFolderChanged(const std::string& folder) override;
     bool RemoveClassesValue(const std::string& subkey, const std::string& valueName) override;
     bool FileExists(const std::string& path) override;

@@ -26,6 +26,8 @@ enum class DiscImageError {
     kReadFailed,      // path: a folder that could not be listed or a file that could not be read
     kFileChanged,     // path: a file whose size changed while it was imaged
     kWriteFailed,     // the sink refused bytes
+    kTargetInUse,     // an older file at the image's name is held open by another program
+    kTargetReadOnly,  // an older file at the image's name is read-only
 };
 
 struct DiscImageResult {

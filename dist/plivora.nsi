@@ -1,5 +1,7 @@
 ; The Windows installer of Plivora Assistant, made on Linux with makensis:
-;   makensis -DDIST=<distribution folder> -DVERSION=<version> -DOUTFILE=<setup.exe> [-DTARGET=amd64-unicode] plivora.nsi
+;   makensis -DDIST=<distribution folder> -DVERSION=<version> -DOUTFILE=<setup.exe> -DGUIDE_PICTURES=<nsh> [-DTARGET=amd64-unicode] plivora.nsi
+; DIST holds the programs and the documents that add-documents.sh put there; GUIDE_PICTURES
+; is the include it wrote, which installs and removes the guide's pictures.
 ; It installs for the current user, without administrator rights, so that Create can
 ; refresh the launcher beside the program. Silent use: setup.exe /S /D=<folder>.
 Unicode true
@@ -16,6 +18,10 @@ Target ${TARGET}
 !ifndef VERSION
   !error "VERSION must name the program's version"
 !endif
+!ifndef GUIDE_PICTURES
+  !error "GUIDE_PICTURES must name the include of the guide's pictures"
+!endif
+!include "${GUIDE_PICTURES}"
 
 !define PRODUCT "Plivora Assistant"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\PlivoraAssistant"
@@ -46,14 +52,18 @@ Section "${PRODUCT}"
   SetOutPath "$INSTDIR"
   File "${DIST}/PlivoraAssistant.exe"
   File "${DIST}/Plivora.exe"
+  File "${DIST}/ReadMe.txt"
+  File "${DIST}/Guide.html"
   SetOutPath "$INSTDIR\Backup"
   File "${DIST}/Backup/Plivora.exe"
+  !insertmacro InstallGuidePictures
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
   ; The shortcut starts the program in its own folder.
   SetOutPath "$INSTDIR"
   CreateDirectory "${MENU_FOLDER}"
   CreateShortcut "${MENU_FOLDER}\${PRODUCT}.lnk" "$INSTDIR\PlivoraAssistant.exe"
+  CreateShortcut "${MENU_FOLDER}\${PRODUCT} Guide.lnk" "$INSTDIR\Guide.html"
   CreateShortcut "${MENU_FOLDER}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\Uninstall.exe"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT} ${VERSION}"
@@ -74,10 +84,14 @@ Section "Uninstall"
   Delete "$INSTDIR\PlivoraAssistant.exe"
   Delete "$INSTDIR\Plivora.exe"
   Delete "$INSTDIR\Backup\Plivora.exe"
+  Delete "$INSTDIR\ReadMe.txt"
+  Delete "$INSTDIR\Guide.html"
+  !insertmacro RemoveGuidePictures
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR\Backup"
   RMDir "$INSTDIR"
   Delete "${MENU_FOLDER}\${PRODUCT}.lnk"
+  Delete "${MENU_FOLDER}\${PRODUCT} Guide.lnk"
   Delete "${MENU_FOLDER}\Uninstall ${PRODUCT}.lnk"
   RMDir "${MENU_FOLDER}"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"

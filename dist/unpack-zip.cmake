@@ -1,6 +1,8 @@
-# Unpacks the package's zip and checks that it holds exactly the distribution folder.
+# Unpacks the package's zip and checks that it holds exactly the distribution folder and
+# the documents packing adds: ReadMe.txt, Guide.html and the guide's pictures.
 # cmake -DPACKAGE_DIR=... -DNAME=... -DDIST=... -DINTO=... -P unpack-zip.cmake
 # PLIVORA_PACKAGE_DIR in the environment names another package folder to check.
+cmake_policy(SET CMP0057 NEW)
 if(DEFINED ENV{PLIVORA_PACKAGE_DIR})
   set(PACKAGE_DIR $ENV{PLIVORA_PACKAGE_DIR})
 endif()
@@ -16,16 +18,26 @@ if(failed)
 endif()
 file(GLOB_RECURSE packed RELATIVE ${INTO}/${NAME} ${INTO}/${NAME}/*)
 file(GLOB_RECURSE wanted RELATIVE ${DIST} ${DIST}/*)
+set(documents ReadMe.txt Guide.html)
+foreach(file IN LISTS packed)
+  if(file MATCHES "^guide/[^/]+[.]png$")
+    list(APPEND documents ${file})
+  endif()
+endforeach()
+list(APPEND wanted ${documents})
 list(SORT packed)
 list(SORT wanted)
 if(NOT packed STREQUAL wanted)
-  message(FATAL_ERROR "The zip holds [${packed}] but the distribution folder [${wanted}]")
+  message(FATAL_ERROR "The zip holds [${packed}] but the distribution folder with its documents [${wanted}]")
 endif()
 foreach(file IN LISTS wanted)
+  if(file IN_LIST documents)
+    continue()
+  endif()
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${DIST}/${file} ${INTO}/${NAME}/${file}
                   RESULT_VARIABLE different)
   if(different)
     message(FATAL_ERROR "${file} in the zip differs from the distribution folder")
   endif()
 endforeach()
-message(STATUS "${zip} holds the distribution folder: ${wanted}")
+message(STATUS "${zip} holds the distribution folder and the documents: ${wanted}")

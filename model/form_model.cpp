@@ -21,6 +21,7 @@ constexpr GuidanceMessage ReplacedByFullCreate[] = {
     MsgWriteFailed,
     MsgCopyFailed,
     MsgCopyIncomplete,
+    MsgLauncherInUse,
     MsgLauncherMissing,
     MsgSwitchWithoutFile,
     MsgFileNotInBase,

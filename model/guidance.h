@@ -40,6 +40,8 @@ enum GuidanceMessage {
     MsgForeignAutorun,
     // A disc read back without the names that would lead outside its folder.
     MsgSettingsLeftOut,
+    // Create could not replace the disc's launcher: a program holds it open.
+    MsgLauncherInUse,
 };
 
 struct HelpTopic {

@@ -65,11 +65,20 @@
 #define IDS_MSG_NO_DISC_HERE 1324
 #define IDS_MSG_FOREIGN_AUTORUN 1325
 #define IDS_MSG_SETTINGS_LEFT_OUT 1326
+#define IDS_MSG_LAUNCHER_IN_USE 1327
 #define IDS_SWITCH_SPLASH 1500
 #define IDS_SWITCH_SECONDARY 1501
 #define IDS_TEXT_PROGRAM1 1502
 #define IDS_TEXT_PROGRAM2 1503
 #define IDS_TEXT_SPLASH_DURATION 1504
+
+#define IDS_ACCNAME_HELP 1600
+#define IDS_ACCNAME_CHOOSE 1601
+#define IDS_ACCNAME_SPLASH_IMAGE 1602
+#define IDS_ACCNAME_FILE 1603
+#define IDS_ACCNAME_SECONDS 1604
+#define IDS_ACCNAME_ORDER 1605
+#define IDS_ACCNAME_CONFIRMATION 1606
 
 #define IDS_IMAGE_REASON_NAME_TOO_LONG 1400
 #define IDS_IMAGE_REASON_FILE_TOO_LARGE 1401
@@ -78,6 +87,8 @@
 #define IDS_IMAGE_REASON_READ_FAILED 1404
 #define IDS_IMAGE_REASON_FILE_CHANGED 1405
 #define IDS_IMAGE_REASON_WRITE_FAILED 1406
+#define IDS_IMAGE_REASON_IN_USE 1407
+#define IDS_IMAGE_REASON_READ_ONLY 1408
 
 #define TXT_ABOUT_MENU "&About Plivora_Assistant..."
 #define TXT_MAKE_IMAGE_MENU "Make Disc &Image..."
@@ -145,6 +156,8 @@
 #define TXT_MSG_FOREIGN_AUTORUN "This folder already holds an autorun.inf that was not made with Plivora Assistant. Create will replace it, so keep a copy if you still need it."
 /* The captions of the settings left out, joined by ", ". */
 #define TXT_MSG_SETTINGS_LEFT_OUT "Some settings of this CD-ROM could not be taken into the form, because they name files outside your CD-ROM Base Folder: %s. Choose them again with their '...' buttons, then press the 'Create' button."
+/* The disc's launcher held by a running program, which Windows does not let a copy replace. */
+#define TXT_MSG_LAUNCHER_IN_USE "Plivora.exe in your CD-ROM Base Folder is in use, perhaps by a test that is still running. Close it, then press the 'Create' button again."
 /* The inserts of those messages. */
 #define TXT_SWITCH_SPLASH "Splash Screen"
 #define TXT_SWITCH_SECONDARY "Secondary Program"
@@ -160,6 +173,21 @@
 #define TXT_IMAGE_REASON_READ_FAILED "'%s' could not be read"
 #define TXT_IMAGE_REASON_FILE_CHANGED "'%s' changed while it was being read"
 #define TXT_IMAGE_REASON_WRITE_FAILED "'%s' could not be saved; the disk may be full or the folder read-only"
+/* An older image at the chosen name that cannot be replaced. */
+#define TXT_IMAGE_REASON_IN_USE "the file is in use by another program"
+#define TXT_IMAGE_REASON_READ_ONLY "the file is read-only"
+
+/* The names a screen reader speaks for controls that show no caption of their own: each
+   a topic's title joined to the text before or after it ("Help: CD-ROM Base Folder",
+   "Splash Screen file"). */
+#define TXT_ACCNAME_HELP "Help: "
+#define TXT_ACCNAME_CHOOSE "Choose the "
+/* What the splash screen's '...' button chooses. */
+#define TXT_ACCNAME_SPLASH_IMAGE "Splash Screen image"
+#define TXT_ACCNAME_FILE " file"
+#define TXT_ACCNAME_SECONDS " seconds"
+#define TXT_ACCNAME_ORDER " order"
+#define TXT_ACCNAME_CONFIRMATION " confirmation"
 
 /* Every (id, text) pair, for a string table or a lookup:
    #define ENTRY(id, text) id, text
@@ -218,6 +246,7 @@
     X(IDS_MSG_NO_DISC_HERE, TXT_MSG_NO_DISC_HERE) \
     X(IDS_MSG_FOREIGN_AUTORUN, TXT_MSG_FOREIGN_AUTORUN) \
     X(IDS_MSG_SETTINGS_LEFT_OUT, TXT_MSG_SETTINGS_LEFT_OUT) \
+    X(IDS_MSG_LAUNCHER_IN_USE, TXT_MSG_LAUNCHER_IN_USE) \
     X(IDS_SWITCH_SPLASH, TXT_SWITCH_SPLASH) \
     X(IDS_SWITCH_SECONDARY, TXT_SWITCH_SECONDARY) \
     X(IDS_TEXT_PROGRAM1, TXT_TEXT_PROGRAM1) \
@@ -229,7 +258,16 @@
     X(IDS_IMAGE_REASON_IMAGE_TOO_LARGE, TXT_IMAGE_REASON_IMAGE_TOO_LARGE) \
     X(IDS_IMAGE_REASON_READ_FAILED, TXT_IMAGE_REASON_READ_FAILED) \
     X(IDS_IMAGE_REASON_FILE_CHANGED, TXT_IMAGE_REASON_FILE_CHANGED) \
-    X(IDS_IMAGE_REASON_WRITE_FAILED, TXT_IMAGE_REASON_WRITE_FAILED)
+    X(IDS_IMAGE_REASON_WRITE_FAILED, TXT_IMAGE_REASON_WRITE_FAILED) \
+    X(IDS_IMAGE_REASON_IN_USE, TXT_IMAGE_REASON_IN_USE) \
+    X(IDS_IMAGE_REASON_READ_ONLY, TXT_IMAGE_REASON_READ_ONLY) \
+    X(IDS_ACCNAME_HELP, TXT_ACCNAME_HELP) \
+    X(IDS_ACCNAME_CHOOSE, TXT_ACCNAME_CHOOSE) \
+    X(IDS_ACCNAME_SPLASH_IMAGE, TXT_ACCNAME_SPLASH_IMAGE) \
+    X(IDS_ACCNAME_FILE, TXT_ACCNAME_FILE) \
+    X(IDS_ACCNAME_SECONDS, TXT_ACCNAME_SECONDS) \
+    X(IDS_ACCNAME_ORDER, TXT_ACCNAME_ORDER) \
+    X(IDS_ACCNAME_CONFIRMATION, TXT_ACCNAME_CONFIRMATION)
 
 /* clang-format on */
 

@@ -21,6 +21,8 @@ constexpr Reason Reasons[] = {
     {DiscImageError::kImageTooLarge, IDS_IMAGE_REASON_IMAGE_TOO_LARGE, true},
     {DiscImageError::kReadFailed, IDS_IMAGE_REASON_READ_FAILED, false},
     {DiscImageError::kFileChanged, IDS_IMAGE_REASON_FILE_CHANGED, false},
+    {DiscImageError::kTargetInUse, IDS_IMAGE_REASON_IN_USE, true},
+    {DiscImageError::kTargetReadOnly, IDS_IMAGE_REASON_READ_ONLY, true},
 };
 
 }  // namespace

@@ -71,7 +71,7 @@ std::string BaseFolderWithSeparator(const std::string& baseFolder) {
 }
 
 std::string InfFilePath(const std::string& baseFolder) {
-    return BaseFolderWithSeparator(baseFolder) + "autorun.inf";
+    return BaseFolderWithSeparator(baseFolder) + InfFileName;
 }
 
 std::string InfFileText(const std::string& openEntry, const std::string& iconEntry) {

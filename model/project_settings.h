@@ -43,6 +43,8 @@ inline constexpr std::array<const char*, 4> SecondaryPromptEntries = {
 
 // The launcher's name as the disc and the test run it.
 inline constexpr const char* LauncherName = PLIVORA_LAUNCHER_FILE;
+#define PLIVORA_INF_FILE "autorun.inf"
+inline constexpr const char* InfFileName = PLIVORA_INF_FILE;
 
 std::string ComposeIconEntry(const ProjectSettings& settings);
 

@@ -1,7 +1,8 @@
 # Sourced by with-wine.sh: drive E: of the Wine session is a 1 MB tmpfs, so that tests
 # can fill it and see what a full disk does to the programs. Wine calls it removable, as
-# a USB stick is, so that tests see that too. Mounting needs root, as the
-# test machines and CI run; elsewhere the tests that need the drive fail and say why.
+# a USB stick is, so that tests see that too. Mounting needs root: with-wine.sh runs a
+# normal user's session in a user namespace where the user is root; where that is
+# forbidden, the tests that need the drive fail and say why.
 # Usage: mount_fault_drive BUILD_DIR (after the prefix exists, before wineserver starts);
 #        unmount_fault_drive (after wineserver has ended).
 FAULT_DRIVE_DIR=""
@@ -15,7 +16,7 @@ mount_fault_drive() {
     export PLIVORA_FAULT_DRIVE="E:"
     unset PLIVORA_FAULT_DRIVE_UNAVAILABLE
   else
-    export PLIVORA_FAULT_DRIVE_UNAVAILABLE="a 1 MB tmpfs could not be mounted at $dir: ${reason:-mount failed}"
+    export PLIVORA_FAULT_DRIVE_UNAVAILABLE="a 1 MB tmpfs could not be mounted at $dir: ${reason:-mount failed}${PLIVORA_NO_ROOT_WHY:+ ($PLIVORA_NO_ROOT_WHY)}"
   fi
   ln -sfn "$dir" "$WINEPREFIX/dosdevices/e:"
   # Once per prefix; Wine reads drive types when its session starts.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and starts it from its distribution folder under Wine. Without a
-# display it starts a virtual one and says so; the window is then only on that display.
+# display it starts a virtual one and says how to look at it; the window is then only
+# there. Closing the program, or Ctrl+C here, ends Wine's session and the display.
 set -eu
 here=$(dirname "$(readlink -f "$0")")
 cd "$here/.."
@@ -14,12 +15,22 @@ fi
 source tools/wine-env.sh "$build/runprefix" "$arch"
 wine_prefix_ready
 XVFB_PID=""
+finish() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  return 0
+}
+trap finish EXIT
+trap 'exit 130' INT TERM
 start_virtual_display
-[ -n "$XVFB_PID" ] && echo "No display was set: started the virtual display $DISPLAY (Xvfb)."
+if [ -n "$XVFB_PID" ]; then
+  echo "No display was set: started the virtual display $DISPLAY (Xvfb), which nothing shows."
+  echo "  To see it:  xwd -display $DISPLAY -root -silent | convert xwd:- form.png"
+  echo "  To stop:    Ctrl+C here (or close the program). To work with the form, set DISPLAY"
+  echo "              to a display you can see (an X server, or ssh -X) before make run."
+fi
 cd "$build/dist"
 echo "Starting $(pwd)/PlivoraAssistant.exe"
 status=0
 "$WINE" PlivoraAssistant.exe || status=$?
-wineserver -k 2>/dev/null || true
-[ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
 exit $status

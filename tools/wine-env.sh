@@ -4,6 +4,11 @@ export WINEPREFIX="$(readlink -m "$1")"
 export WINEARCH="$2"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine names Linux files in the locale's character set: in a plain "C" locale (a fresh
+# account, a job without a login) a name outside ASCII cannot be written at all.
+if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+  export LC_ALL=C.UTF-8
+fi
 if [ "$WINEARCH" = win64 ]; then
   # Call the 64-bit loader directly: the wrapper prefers the 32-bit one, which
   # kernels without 32-bit support cannot start.

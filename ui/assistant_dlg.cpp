@@ -10,6 +10,7 @@
 #include "lazy_imports.h"
 #include "program_folders.h"
 #include "resource_ids.h"
+#include "screen_reader_names.h"
 #include "string_table_texts.h"
 #include "whole_files.h"
 #include "win32_platform_operations.h"
@@ -43,6 +44,8 @@ const framework::MessageEntry<CAssistantDlg> CAssistantDlg::MessageMap[] = {
     OnWindowMessage(WM_SYSCOMMAND, &CAssistantDlg::OnSysCommand),
     OnWindowMessage(WM_PAINT, &CAssistantDlg::OnPaint),
     OnWindowMessage(WM_QUERYDRAGICON, &CAssistantDlg::OnQueryDragIcon),
+    OnWindowMessage(WM_GETOBJECT, &CAssistantDlg::OnGetObject),
+    OnWindowMessage(WM_DESTROY, &CAssistantDlg::OnDestroy),
     OnNotify(BN_CLICKED, IDC_HELP_BASE_FOLDER, IDC_HELP_FORCE, &CAssistantDlg::OnHelp),
     OnNotify(EN_CHANGE, IDC_BASE_FOLDER_BOX, &CAssistantDlg::OnTextChanged),
     OnNotify(EN_CHANGE, IDC_TARGET_BOX, &CAssistantDlg::OnTextChanged),
@@ -80,6 +83,8 @@ CAssistantDlg::CAssistantDlg(Pickers& pickers, const TextSource& texts)
       applicationIcon_(LoadResourceIcon(IDI_APPLICATION_ICON)) {}
 
 BOOL CAssistantDlg::OnInitDialog() {
+    // Beneath every other subclass, so that each is undone in the order it was made.
+    NameControlsForScreenReaders(hwnd_);
     // The first exchange only attaches the bound controls; the model's Start writes
     // their values, inside its own exchange.
     framework::CDialog::OnInitDialog();
@@ -90,6 +95,7 @@ BOOL CAssistantDlg::OnInitDialog() {
     FillLists();
     for (int i = 0; i < 10; ++i) {
         helpButtons_[i].SubclassDlgItem(HelpButtonIds[i], *this);
+        helpButtons_[i].ShowFlatFocus(true);
         helpButtons_[i].SetIcons(IDI_HELP_OVER, IDI_HELP_NORMAL);
     }
     bandIcon_ = LoadResourceIcon(IDI_GUIDANCE_BULB);
@@ -126,7 +132,13 @@ void CAssistantDlg::FillLists() {
 void CAssistantDlg::ComputeBandRect() {
     const RECT divider = ChildRectInClient(hwnd_, IDC_DIVIDER);
     const RECT test = ChildRectInClient(hwnd_, IDC_TEST_BUTTON);
-    bandRect_ = {divider.right + 10, divider.top, test.right, divider.top + 32};
+    bandMeasures_.DividerRight = divider.right;
+    bandMeasures_.DividerTop = divider.top;
+    bandMeasures_.TestButtonRight = test.right;
+    bandMeasures_.IconWidth = ::GetSystemMetrics(SM_CXICON);
+    bandMeasures_.IconHeight = ::GetSystemMetrics(SM_CYICON);
+    const BandBox band = LayOutBand(bandMeasures_).Band;
+    bandRect_ = {band.Left, band.Top, band.Right, band.Bottom};
 }
 
 void CAssistantDlg::DoDataExchange(framework::CDataExchange& dx) {
@@ -166,9 +178,17 @@ void CAssistantDlg::DoDataExchange(framework::CDataExchange& dx) {
 // --- FormView ---
 
 void CAssistantDlg::RefreshControls(const ProjectSettings& settings, const std::string& guidanceText) {
+    const bool newGuidance = framework::WindowText(GetDlgItem(IDC_GUIDANCE_LABEL)) != guidanceText;
     ProjectSettings shown = settings;
     std::string text = guidanceText;
     Exchange(shown, text, false);
+    if (newGuidance) AnnounceGuidance();
+}
+
+void CAssistantDlg::AnnounceGuidance() {
+    // Windows tells of a static's new text only for its window object, which readers skip.
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, GetDlgItem(IDC_GUIDANCE_LABEL), OBJID_CLIENT, CHILDID_SELF);
+    liveRegion_.Changed();
 }
 
 void CAssistantDlg::ReadControls(ProjectSettings& settings, std::string& guidanceText) {
@@ -224,7 +244,21 @@ void CAssistantDlg::PaintBand(HDC dc) const {
     ::SetTextColor(dc, ::GetSysColor(COLOR_CAPTIONTEXT));
     ::SetBkMode(dc, TRANSPARENT);
     const std::string& title = model_.GuidanceTitle();
-    ::TextOutA(dc, bandRect_.left + 35, bandRect_.top + 9, title.c_str(), static_cast<int>(title.size()));
+    const int length = static_cast<int>(title.size());
+    // In the paint context's default font.
+    TEXTMETRICA font{};
+    ::GetTextMetricsA(dc, &font);
+    SIZE extent{};
+    ::GetTextExtentPoint32A(dc, title.c_str(), length, &extent);
+    BandMeasures measures = bandMeasures_;
+    measures.TitleWidth = extent.cx;
+    measures.TitleHeight = font.tmHeight;
+    const BandLayout layout = LayOutBand(measures);
+    const BandBox& box = layout.TitleClip;
+    const RECT clip{box.Left, box.Top, box.Right, box.Bottom};
+    // Only the band is ever repainted: a letter beyond it would stay there.
+    ::ExtTextOutA(dc, layout.TitleX, layout.TitleY, ETO_CLIPPED, &clip, title.c_str(),
+                  static_cast<UINT>(length), nullptr);
 }
 
 void CAssistantDlg::PaintMinimised() {
@@ -247,6 +281,22 @@ void CAssistantDlg::OnPaint(Message&) {
 }
 
 void CAssistantDlg::OnQueryDragIcon(Message& m) { m.result = reinterpret_cast<LRESULT>(applicationIcon_); }
+
+// --- Accessibility ---
+
+void CAssistantDlg::OnGetObject(Message& m) {
+    // A client is reading the form: from now on the panel's changes are worth marking.
+    if (!liveRegionTried_) {
+        liveRegionTried_ = true;
+        liveRegion_.Mark(GetDlgItem(IDC_GUIDANCE_LABEL));
+    }
+    m.passOn = true;
+}
+
+void CAssistantDlg::OnDestroy(Message& m) {
+    liveRegion_.Clear();
+    m.passOn = true;
+}
 
 // --- Commands ---
 

@@ -7,7 +7,9 @@
 #include "disc_image_command.h"
 #include "etched_label.h"
 #include "form_model.h"
+#include "guidance_band.h"
 #include "hover_button.h"
+#include "live_region.h"
 #include "pickers.h"
 #include "unique_handle.h"
 
@@ -47,11 +49,14 @@ private:
     void ComputeBandRect();
     void PaintBand(HDC dc) const;
     void PaintMinimised();
+    void AnnounceGuidance();
 
     // Message map handlers.
     void OnSysCommand(Message& m);
     void OpenDisc();
     void OnPaint(Message& m);
+    void OnGetObject(Message& m);
+    void OnDestroy(Message& m);
     void OnQueryDragIcon(Message& m);
     void OnHelp(Message& m);
     void OnTextChanged(Message& m);
@@ -95,12 +100,16 @@ private:
     CEtchedLabel Divider;
     HICON applicationIcon_;
     CHoverButton helpButtons_[10];
+    BandMeasures bandMeasures_;
     RECT bandRect_{};
     HICON bandIcon_ = nullptr;
     HICON dotsIcon_ = nullptr;
     HICON cdIcon_ = nullptr;
     // The icon taken from the user's chosen file, released when another replaces it.
     UniqueIcon chosenIcon_;
+    // The guidance label, marked once an accessibility client first asks about the form.
+    PoliteLiveRegion liveRegion_;
+    bool liveRegionTried_ = false;
 
     // The fields an exchange reads or writes.
     ProjectSettings* exchangeSettings_ = nullptr;

@@ -5,6 +5,7 @@
 #include "base_paths.h"
 #include "com.h"
 #include "file_identity.h"
+#include "file_in_use.h"
 #include "folder_disc_tree.h"
 #include "image_file_sink.h"
 #include "shell_progress.h"
@@ -42,10 +43,21 @@ std::string EntryPath(const std::string& baseFolder, const std::u16string& relat
     return baseFolder + (EndsWithSeparator(baseFolder) ? "" : "\\") + name;
 }
 
+// Why an older file at the image's name cannot be replaced. Refused before anything is
+// written: Wine would replace a read-only file that Windows keeps.
+DiscImageError TargetRefusal(const std::u16string& image) {
+    const DWORD attributes = ::GetFileAttributesW(WideChars(image));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return DiscImageError::kTargetReadOnly;
+    return IsFileInUse(image) ? DiscImageError::kTargetInUse : DiscImageError::kNone;
+}
+
 // By the time it returns, an image that was not completed has been deleted.
 DiscImageResult WriteImage(HWND owner, const std::u16string& base, const std::u16string& image,
                            ImageInput& input, const bool& stopRequested) {
     DiscImageResult result;
+    result.error = TargetRefusal(image);
+    if (!result.Ok()) return result;
     ImageFileSink sink(image);
     if (!sink.Open()) {
         result.error = DiscImageError::kWriteFailed;

@@ -4,6 +4,7 @@
 #include "ansi_wide.h"
 #include "file_disc_reader.h"
 #include "file_identity.h"
+#include "staging_files.h"
 #include "unique_handle.h"
 
 namespace plivora {
@@ -60,6 +61,7 @@ std::u16string FolderDiscTree::PathOf(const std::u16string& relative) const {
 bool FolderDiscTree::ListFolder(const std::u16string& folder, std::vector<DiscEntry>& entries) {
     std::u16string pattern = PathOf(folder);
     if (pattern.empty() || !IsSeparator(pattern.back())) pattern += u'\\';
+    const std::u16string within = pattern;
     pattern += u'*';
     WIN32_FIND_DATAW found{};
     const HANDLE first =
@@ -73,6 +75,8 @@ bool FolderDiscTree::ListFolder(const std::u16string& folder, std::vector<DiscEn
         entry.name.assign(found.cFileName, found.cFileName + wcslen(found.cFileName));
         entry.isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (!entry.isFolder && IsImageFile(folder, entry.name)) continue;
+        // What a Create that died left in the root is none of the disc's content.
+        if (!entry.isFolder && folder.empty() && IsLeftoverOfCreate(within, found.cFileName)) continue;
         entry.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
         entry.modified = UnixSecondsFromFileTime(found.ftLastWriteTime);
         entries.push_back(std::move(entry));

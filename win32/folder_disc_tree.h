@@ -1,7 +1,7 @@
 // The base folder as the image writer reads it: names and times through the wide calls,
 // so that names outside the ANSI code page survive; links to elsewhere (reparse points)
-// are left out, as a disc cannot hold them, and so is the image being written, should it
-// lie inside.
+// are left out, as a disc cannot hold them, and so are the image being written, should it
+// lie inside, and what a Create that died left in the root.
 #pragma once
 
 #include <windows.h>

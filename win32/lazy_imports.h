@@ -1,6 +1,6 @@
 // The functions of DLLs that the first paint does not need (the shell, COM, the file
-// dialogs, the common controls' set-up), each bound on its first call: the program
-// starts without importing those DLLs.
+// dialogs, the common controls' set-up, the accessibility interface), each bound on its
+// first call: the program starts without importing those DLLs.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <objbase.h>
+#include <oleacc.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -56,6 +57,9 @@ PLIVORA_LAZY_FUNCTION("comdlg32.dll", GetSaveFileNameW);
 PLIVORA_LAZY_FUNCTION("ole32.dll", CoCreateInstance);
 PLIVORA_LAZY_FUNCTION("ole32.dll", CoInitializeEx);
 PLIVORA_LAZY_FUNCTION("ole32.dll", CoUninitialize);
+PLIVORA_LAZY_FUNCTION("oleacc.dll", CreateStdAccessibleObject);
+PLIVORA_LAZY_FUNCTION("oleacc.dll", LresultFromObject);
+PLIVORA_LAZY_FUNCTION("oleaut32.dll", SysAllocString);
 PLIVORA_LAZY_FUNCTION("shell32.dll", ExtractIconA);
 PLIVORA_LAZY_FUNCTION("shell32.dll", SHBrowseForFolderA);
 PLIVORA_LAZY_FUNCTION("shell32.dll", SHChangeNotify);

@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "minimal_program.h"
 #include "recording_view.h"
 
 namespace plivora {
@@ -35,7 +36,13 @@ public:
     CopyOutcome CopyFileIntoFolder(const std::string& sourceFile, const std::string& folder) override {
         log_.push_back("copy " + sourceFile + " -> " + folder);
         if (MissingFiles.count(sourceFile)) return CopyOutcome::Failed;
+        if (ReplacingFilesInUse.count(sourceFile)) return CopyOutcome::InUse;
         return CutShort.count(sourceFile) ? CopyOutcome::Incomplete : CopyOutcome::Copied;
+    }
+    std::optional<std::string> ReadFileBytes(const std::string& path) override {
+        if (MissingFiles.count(path)) return std::nullopt;
+        const std::string program = fakes::MinimalProgram('w');
+        return NotWhole.count(path) ? program.substr(0, program.size() / 2) : program;
     }
     void NotifyFolderChanged(const std::string& folder) override { log_.push_back("notify " + folder); }
     bool RemoveClassesValue(const std::string& subkey, const std::string& valueName) override {
@@ -52,8 +59,9 @@ public:
 
     bool WriteSucceeds = true;
     std::set<std::string> MissingFiles;
-    // Sources whose copies come out short.
-    std::set<std::string> CutShort;
+    // Sources whose copies come out short, or would replace a file another program holds;
+    // files that read as programs cut short.
+    std::set<std::string> CutShort, ReplacingFilesInUse, NotWhole;
     bool Removable = false;
     DiscImageResult Image;
     std::string WrittenText;
@@ -141,12 +149,14 @@ TEST_F(CreateTest, EmptyBaseFolderFailsAsAWriteWithoutTouchingTheDriveRoot) {
     EXPECT_FALSE(form.IsEnabled(TestButton));
 }
 
+// A backup cut short counts as missing.
 TEST_F(CreateTest, MissingBackupGoesUnreported) {
     const std::string textBefore = form.GuidanceText();
-    platform.MissingFiles = {Backup};
+    platform.NotWhole = {Backup};
 
     Create(form, platform, 0, 0);
 
+    EXPECT_THAT(log, Not(Contains(std::string("copy ") + Backup + " -> " + ProgramFolder)));
     EXPECT_THAT(log, Contains(std::string("copy ") + WorkingCopy + " -> D:\\Disc\\"));
     EXPECT_THAT(log, Not(Contains("refresh")));
     EXPECT_EQ(form.GuidanceText(), textBefore);
@@ -156,24 +166,30 @@ TEST_F(CreateTest, MissingBackupGoesUnreported) {
 TEST_F(CreateTest, CopyFaultsAreWordedAndCarryOn) {
     struct Case {
         const char* fault;
-        std::set<std::string> missing;
-        std::set<std::string> cutShort;
+        std::set<std::string> missing, notWhole, cutShort, inUse;
         bool deploys;  // whether the working copy is copied into the base folder
         GuidanceMessage message;
     };
-    for (const Case& c : {Case{"neither launcher file", {Backup, WorkingCopy}, {}, true, MsgCopyFailed},
-                          Case{"the disc's copy cut short", {}, {WorkingCopy}, true, MsgCopyIncomplete},
-                          Case{"the working copy cut short", {}, {Backup}, false, MsgCopyFailed}}) {
+    for (const Case& c : {
+             Case{"neither launcher file", {Backup, WorkingCopy}, {}, {}, {}, false, MsgCopyFailed},
+             Case{"an empty working copy", {Backup}, {WorkingCopy}, {}, {}, false, MsgCopyFailed},
+             Case{"the disc's copy cut short", {}, {}, {WorkingCopy}, {}, true, MsgCopyIncomplete},
+             Case{"the disc's launcher in use", {}, {}, {}, {WorkingCopy}, true, MsgLauncherInUse},
+         }) {
         SCOPED_TRACE(c.fault);
         platform.MissingFiles = c.missing;
+        platform.NotWhole = c.notWhole;
         platform.CutShort = c.cutShort;
+        platform.ReplacingFilesInUse = c.inUse;
         log.clear();
 
         Create(form, platform, 0, 0);
 
-        EventLog expected = {"wait", "write D:\\Disc\\autorun.inf",
-                             std::string("copy ") + Backup + " -> " + ProgramFolder,
-                             std::string("notify ") + ProgramFolder};
+        EventLog expected = {"wait", "write D:\\Disc\\autorun.inf"};
+        if (!c.missing.count(Backup)) {
+            expected.push_back(std::string("copy ") + Backup + " -> " + ProgramFolder);
+            expected.push_back(std::string("notify ") + ProgramFolder);
+        }
         if (c.deploys) {
             expected.push_back(std::string("copy ") + WorkingCopy + " -> D:\\Disc\\");
             expected.push_back("notify D:\\Disc\\");
@@ -196,27 +212,44 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
         platform.WriteSucceeds = failure != MsgWriteFailed;
         if (failure == MsgCopyFailed) platform.MissingFiles = {Backup, WorkingCopy};
         if (failure == MsgCopyIncomplete) platform.CutShort = {WorkingCopy};
+        if (failure == MsgLauncherInUse) platform.ReplacingFilesInUse = {WorkingCopy};
         platform.Removable = failure == MsgRemovableDrive;
-        form.Settings().UseSplash = failure == MsgSwitchWithoutFile;
+        platform.Image.sectors = failure == MsgLargerThanCd ? kCdSectors + 1 : 0;
+        platform.Image.bytes = std::uint64_t{platform.Image.sectors} * kSectorBytes;
+        ProjectSettings& settings = form.Settings();
+        settings.UseSplash = failure == MsgSwitchWithoutFile;
+        settings.UseSecondary = failure == MsgFileNotInBase;
+        settings.SecondaryProgram = "setup.exe";
+        if (failure == MsgFileNotInBase) view.Missing = {"D:\\Disc\\setup.exe"};
+        settings.TryForce = failure == MsgTextNotWritable;
+        settings.ForceProgram1 = "note\"pad.exe";
         Create(form, platform, 0, 0);
-        form.Settings().UseSplash = 0;
+        settings.UseSplash = settings.UseSecondary = settings.TryForce = 0;
+        view.Missing = {};
         platform.Removable = false;
+        platform.Image = {};
         if (failure != MsgLauncherMissing) return;
         platform.MissingFiles = {"D:\\Disc\\Plivora.exe"};
         plivora::Test(form, platform);
     };
+    // Every message a full Create replaces, with what it names.
+    const std::pair<GuidanceMessage, const char*> failures[] = {
+        {MsgWriteFailed, ProgramFolder},         {MsgCopyFailed, ProgramFolder},
+        {MsgCopyIncomplete, ProgramFolder},      {MsgLauncherMissing, ProgramFolder},
+        {MsgSwitchWithoutFile, "Splash Screen"}, {MsgRemovableDrive, ProgramFolder},
+        {MsgFileNotInBase, "setup.exe"},         {MsgTextNotWritable, "Program 1"},
+        {MsgLargerThanCd, "703"},                {MsgLauncherInUse, ProgramFolder}};
     for (const char* icon : {"", "logo.ico"}) {
-        for (GuidanceMessage failure : {MsgWriteFailed, MsgCopyFailed, MsgCopyIncomplete, MsgLauncherMissing,
-                                        MsgSwitchWithoutFile, MsgRemovableDrive}) {
+        for (const auto& [failure, named] : failures) {
             SCOPED_TRACE(std::string(icon) + " after " + std::to_string(failure));
             form.Settings().IconFile = icon;
             failCreate(failure);
-            ASSERT_EQ(form.GuidanceText(),
-                      Message(failure, failure == MsgSwitchWithoutFile ? "Splash Screen" : ProgramFolder));
+            ASSERT_EQ(form.GuidanceText(), Message(failure, named));
 
             platform.WriteSucceeds = true;
             platform.MissingFiles = {};
             platform.CutShort = {};
+            platform.ReplacingFilesInUse = {};
             log.clear();
             Create(form, platform, 0, 0);
             EXPECT_EQ(form.GuidanceText(), Message(*icon ? MsgReadyToCreate : MsgTargetChosen));

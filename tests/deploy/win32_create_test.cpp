@@ -4,9 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "ansi_wide.h"
 #include "deploy_commands.h"
+#include "folder_disc_tree.h"
 #include "launcher_command_line.h"
+#include "minimal_program.h"
 #include "recording_view.h"
+#include "unique_handle.h"
 #include "win32_platform_operations.h"
 #include "win32_test_support.h"
 
@@ -27,8 +31,8 @@ using fakes::WriteBytes;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-const std::string Pristine = "pristine launcher " + std::string(4096, 'p');
-const std::string Stale = "stale working copy";
+const std::string Pristine = fakes::MinimalProgram('p', 4096);
+const std::string Stale = fakes::MinimalProgram('s');
 
 class Win32CreateTest : public ::testing::Test {
 protected:
@@ -81,7 +85,7 @@ TEST_F(Win32CreateTest, SuccessLaysOutTheBaseFolderAndEnablesTest) {
 
 TEST_F(Win32CreateTest, SecondCreateOverwritesBothFilesWithoutAsking) {
     Create(form, platform, 0, 0);
-    const std::string newLauncher = "new pristine launcher";
+    const std::string newLauncher = fakes::MinimalProgram('n', 2048, true);
     ASSERT_TRUE(WriteBytes(backup, newLauncher));
     form.Settings().Verbose = 0;
     form.Settings().IconFile = "logo.ico";
@@ -174,7 +178,7 @@ TEST_F(Win32CreateTest, AFullDiskLosesNothingAndIsNeverCalledASuccess) {
     const std::optional<std::string> drive = fakes::EmptyFaultDrive(whyNot);
     ASSERT_TRUE(drive) << whyNot;
     // Larger than the room left once autorun.inf is written.
-    const std::string launcher(96 * 1024, 'L');
+    const std::string launcher = fakes::MinimalProgram('L', 96 * 1024);
     ASSERT_TRUE(WriteBytes(backup, launcher));
     const std::string disc = *drive + "Disc";
     ASSERT_TRUE(MakeFolder(disc));
@@ -205,6 +209,62 @@ TEST_F(Win32CreateTest, AFullDiskLosesNothingAndIsNeverCalledASuccess) {
         EXPECT_FALSE(form.IsEnabled(MakeImageItem));
         ASSERT_TRUE(DeleteFileA((*drive + "filler").c_str()));
     }
+}
+
+// The disc's earlier launcher, read-only and hidden, against a full drive and a program
+// holding it open: it stays byte for byte until a Create can put a whole one in its place.
+// What Creates that died left is cleared, or never listed for the image while held.
+TEST_F(Win32CreateTest, TheEarlierLauncherSurvivesUntilAWholeOneReplacesIt) {
+    std::string whyNot;
+    const std::optional<std::string> drive = fakes::EmptyFaultDrive(whyNot);
+    ASSERT_TRUE(drive) << whyNot;
+    const std::string launcher = fakes::MinimalProgram('L', 96 * 1024);
+    ASSERT_TRUE(WriteBytes(backup, launcher));
+    const std::string disc = *drive + "Disc";
+    const std::string earlier = disc + "\\Plivora.exe";
+    const std::string earlierBytes = fakes::MinimalProgram('e');
+    ASSERT_TRUE(MakeFolder(disc));
+    ASSERT_TRUE(WriteBytes(earlier, earlierBytes));
+    const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+    ASSERT_TRUE(SetFileAttributesA(earlier.c_str(), marks));
+    for (const char* leftover : {"autorun.inf.00.partial", "Plivora.exe.07.partial", "pla2f1.tmp"})
+        ASSERT_TRUE(WriteBytes(disc + "\\" + leftover, "[autorun]\r\n"));
+    ASSERT_TRUE(WriteBytes(disc + "\\notes.07.partial", "the user's own"));  // never one of ours
+    const auto entries = ElementsAre("Plivora.exe", "autorun.inf", "notes.07.partial");
+    form.Settings().BaseFolder = disc;
+
+    ASSERT_TRUE(fakes::FillDriveLeaving(*drive, 16 * 1024));
+    Create(form, platform, 0, 0);
+    EXPECT_EQ(form.GuidanceText(), Message(MsgCopyIncomplete));
+    EXPECT_EQ(ReadBytes(earlier), earlierBytes);
+    EXPECT_EQ(GetFileAttributesA(earlier.c_str()) & marks, marks);
+    EXPECT_THAT(FolderEntries(disc), entries);
+    ASSERT_TRUE(DeleteFileA((*drive + "filler").c_str()));
+
+    {
+        // As a running test launcher holds it on Windows, and a staging file another holds.
+        const auto hold = [](const std::string& path, DWORD disposition) {
+            return OwnedFile(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, disposition, 0, nullptr));
+        };
+        const UniqueKernelHandle held = hold(earlier, OPEN_EXISTING);
+        const UniqueKernelHandle heldStaging = hold(disc + "\\Plivora.exe.03.partial", CREATE_NEW);
+        ASSERT_TRUE(held && heldStaging);
+        Create(form, platform, 0, 0);
+        EXPECT_EQ(form.GuidanceText(), Message(MsgLauncherInUse));
+        std::vector<DiscEntry> listed;
+        ASSERT_TRUE(FolderDiscTree(WideFromAnsi(disc), u"").ListFolder(u"", listed));
+        std::vector<std::string> names;
+        for (const DiscEntry& entry : listed) names.push_back(AnsiFromWide(entry.name));
+        std::sort(names.begin(), names.end());
+        EXPECT_THAT(names, entries) << "what the image and the CD-size measure read";
+    }
+    EXPECT_EQ(ReadBytes(earlier), earlierBytes);
+
+    Create(form, platform, 0, 0);
+    EXPECT_EQ(form.GuidanceText(), Message(MsgTargetChosen));
+    EXPECT_EQ(ReadBytes(earlier), launcher);
+    EXPECT_EQ(GetFileAttributesA(earlier.c_str()) & marks, DWORD(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_THAT(FolderEntries(disc), entries);
 }
 
 TEST_F(Win32CreateTest, ARemovableDrivesRootIsWarnedOfAfterAFullCreate) {

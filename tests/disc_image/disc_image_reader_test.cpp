@@ -81,12 +81,24 @@ void ExpectTreeRead(const TreeCase& tc, const fs::path& image, const fs::path& o
     EXPECT_EQ(found, expected.size()) << (joliet ? "Joliet" : "primary");
 }
 
+// xorriso gives the folders it extracts the disc's read-only modes, which only root may
+// ignore: anyone else makes them writable again before removing them.
+void RemoveExtracted(const fs::path& dir) {
+    std::error_code ignored;
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ignored);
+    for (auto at = fs::recursive_directory_iterator(dir, ignored); at != fs::recursive_directory_iterator();
+         at.increment(ignored))
+        if (at->is_directory(ignored))
+            fs::permissions(at->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(dir, ignored);
+}
+
 class DiscImageReaderTest : public ::testing::TestWithParam<TreeCase> {};
 
 TEST_P(DiscImageReaderTest, BothTreesReadBackAsTheSource) {
     const TreeCase& tc = GetParam();
     const fs::path dir = fs::temp_directory_path() / ("plivora_disc_" + std::to_string(getpid()) + "_" + tc.name);
-    fs::remove_all(dir);
+    RemoveExtracted(dir);
     fs::create_directories(dir);
     GeneratedTree tree(tc.entries);
     MemorySink sink;
@@ -97,7 +109,7 @@ TEST_P(DiscImageReaderTest, BothTreesReadBackAsTheSource) {
     EXPECT_THAT(CheckImageFileStructure(dir / "image.iso"), ::testing::IsEmpty());
     ExpectTreeRead(tc, dir / "image.iso", dir / "joliet", true);
     ExpectTreeRead(tc, dir / "image.iso", dir / "primary", false);
-    if (!HasFailure()) fs::remove_all(dir);
+    if (!HasFailure()) RemoveExtracted(dir);
 }
 
 TreeCase Nested() {

@@ -8,6 +8,7 @@
 #include <tlhelp32.h>
 
 #include <cstdlib>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -157,6 +158,35 @@ Shortcut ReadShortcut(const std::string& path) {
     return shortcut;
 }
 
+// The words beside the programs: a read-me in Windows' line ends that names each program,
+// and the guide, every picture of which lies where the page looks for it.
+void ExpectDocuments(const std::string& folder) {
+    const std::optional<std::string> readMe = fakes::ReadBytes(folder + "\\ReadMe.txt");
+    ASSERT_TRUE(readMe) << "no ReadMe.txt in " << folder;
+    for (std::size_t at = readMe->find('\n'); at != std::string::npos; at = readMe->find('\n', at + 1))
+        ASSERT_TRUE(at > 0 && (*readMe)[at - 1] == '\r')
+            << "ReadMe.txt has a line without CR LF at byte " << at;
+    for (const char* name : {"PlivoraAssistant.exe", "Plivora.exe", "Backup\\Plivora.exe", "Guide.html"})
+        EXPECT_NE(readMe->find(name), std::string::npos) << "ReadMe.txt does not name " << name;
+
+    const std::optional<std::string> guide = fakes::ReadBytes(folder + "\\Guide.html");
+    ASSERT_TRUE(guide) << "no Guide.html in " << folder;
+    EXPECT_EQ(guide->rfind("<!DOCTYPE html>", 0), 0u);
+    const std::string image = "<img src=\"";
+    std::size_t pictures = 0;
+    for (std::size_t at = guide->find(image); at != std::string::npos;
+         at = guide->find(image, at + 1), ++pictures) {
+        const std::size_t begin = at + image.size();
+        std::string path = folder + "\\" + guide->substr(begin, guide->find('"', begin) - begin);
+        for (char& c : path)
+            if (c == '/') c = '\\';
+        const std::optional<std::string> picture = fakes::ReadBytes(path);
+        EXPECT_TRUE(picture && picture->rfind("\x89PNG", 0) == 0)
+            << "the guide shows " << path << ", not a PNG there";
+    }
+    EXPECT_GE(pictures, 5u) << "the guide shows too few pictures";
+}
+
 TEST(PackageTest, TheUnpackedZipRunsAsItIs) {
 #ifdef PLIVORA_NO_MAKENSIS
     GTEST_SKIP()
@@ -165,6 +195,7 @@ TEST(PackageTest, TheUnpackedZipRunsAsItIs) {
     const std::string unpacked = ModuleFolder() + "\\unzipped\\" PLIVORA_PACKAGE_NAME;
     ASSERT_TRUE(FileExists(unpacked + "\\Plivora.exe"));
     ASSERT_TRUE(FileExists(unpacked + "\\Backup\\Plivora.exe"));
+    ExpectDocuments(unpacked);
     ExpectProgramStartsAndCloses(unpacked + "\\PlivoraAssistant.exe", unpacked);
 }
 
@@ -187,6 +218,9 @@ TEST(PackageTest, InstallsSilentlyStartsAndUninstallsWhatItInstalled) {
     EXPECT_TRUE(FileExists(menu + "\\Plivora Assistant.lnk"));
     EXPECT_TRUE(FileExists(menu + "\\Uninstall Plivora Assistant.lnk"));
     EXPECT_TRUE(UninstallEntryExists());
+    ExpectDocuments(folder);
+    EXPECT_EQ(Lower(ReadShortcut(menu + "\\Plivora Assistant Guide.lnk").Target),
+              Lower(folder + "\\Guide.html"));
 
     const Shortcut shortcut = ReadShortcut(menu + "\\Plivora Assistant.lnk");
     EXPECT_EQ(Lower(shortcut.Target), Lower(folder + "\\PlivoraAssistant.exe"));

@@ -2,10 +2,16 @@
 // by the test.
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <functional>
+#include <map>
 #include <thread>
 
+#include "ansi_wide.h"
+#include "com.h"
 #include "control_ids.h"
+#include "device_context.h"
 #include "resource_ids.h"
 #include "form_test_support.h"
 #include "guidance.h"
@@ -408,6 +414,165 @@ TEST_F(AssistantFormTest, OpenADiscLeavesOutNamesOutsideTheFolder) {
     EXPECT_TRUE(!form.Checked(IDC_SPLASH_CHECK) && form.Checked(IDC_VERBOSE_CHECK)) << "what came back is kept";
     EXPECT_EQ(form.EnabledControls(), Plus(AtStart, {IDC_TARGET_CAPTION, IDC_TARGET_BOX, IDC_TARGET_BUTTON}));
     EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), inf) << "Open a Disc writes nothing";
+}
+
+// What a screen reader hears for a window's client object, and that object's role.
+struct Heard {
+    std::string Name;
+    long Role = -1;
+};
+
+Heard Hear(IAccessible& object) {
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    Heard heard;
+    BSTR name = nullptr;
+    if (SUCCEEDED(object.get_accName(self, &name)) && name) {
+        heard.Name = AnsiFromWide(std::u16string(reinterpret_cast<const char16_t*>(name)));
+        ::SysFreeString(name);
+    }
+    VARIANT role{};
+    if (SUCCEEDED(object.get_accRole(self, &role)) && role.vt == VT_I4) heard.Role = role.lVal;
+    return heard;
+}
+
+ComPointer<IAccessible> ClientObject(HWND window, bool standard) {
+    ComPointer<IAccessible> object;
+    void** out = reinterpret_cast<void**>(object.Receive());
+    if (standard)
+        ::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), out);
+    else
+        ::AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), out);
+    return object;
+}
+
+std::vector<COLORREF> Pixels(HWND window) {
+    ::UpdateWindow(window);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const WindowDC screen(window);
+    const MemoryDC memory(::CreateCompatibleDC(screen.Get()));
+    const UniqueGdiObject<HBITMAP> bitmap(
+        ::CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+    const SelectObjectScope selected(memory.Get(), bitmap.Get());
+    ::BitBlt(memory.Get(), 0, 0, client.right, client.bottom, screen.Get(), 0, 0, SRCCOPY);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) pixels.push_back(::GetPixel(memory.Get(), x, y));
+    return pixels;
+}
+
+struct AccessibilityEvent {
+    HWND Window;
+    LONG Object;
+    LONG Child;
+};
+std::vector<AccessibilityEvent> nameChanges;
+void CALLBACK RecordNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    nameChanges.push_back({window, object, child});
+}
+
+// Through the accessibility interface, as a screen reader reads the form, and by keyboard.
+TEST_F(AssistantFormTest, EveryTabStopIsNamedFocusShowsAndThePanelSpeaks) {
+    for (const char* name : {"setup.exe", "splash.bmp"}) ASSERT_TRUE(fakes::WriteBytes(base_ / name, "x"));
+    ComApartment apartment;
+    FormDriver form(pickers_);
+    pickers_.Folder = base_.Path();
+    pickers_.Targets = FakePickers::File(base_ / "index.html");
+    pickers_.Secondary = FakePickers::File(base_ / "setup.exe");
+    pickers_.Splash = FakePickers::File(base_ / "splash.bmp");
+    for (int id : {IDC_BASE_FOLDER_BUTTON, IDC_TARGET_BUTTON, IDC_FORCE_CHECK, IDC_SECONDARY_CHECK,
+                   IDC_SECONDARY_BUTTON, IDC_SPLASH_CHECK, IDC_SPLASH_BUTTON, IDC_CREATE_BUTTON})
+        form.Click(id);
+    ASSERT_EQ(form.EnabledControls(),
+              IdSet(fakes::RuledControls, fakes::RuledControls + fakes::RuledControlCount));
+
+    const std::map<int, std::string> names = {
+        {IDC_BASE_FOLDER_BOX, "CD-ROM Base Folder"},
+        {IDC_TARGET_BOX, "Target Filename"},
+        {IDC_ICON_BOX, "CD-ROM Icon"},
+        {IDC_PROGRAM1_BOX, "Program 1"},
+        {IDC_PROGRAM2_BOX, "Program 2"},
+        {IDC_SPLASH_BOX, "Splash Screen file"},
+        {IDC_SECONDS_BOX, "Splash Screen seconds"},
+        {IDC_SECONDARY_BOX, "Secondary Program file"},
+        {IDC_ORDER_LIST, "Secondary Program order"},
+        {IDC_PROMPT_LIST, "Secondary Program confirmation"},
+        {IDC_BASE_FOLDER_BUTTON, "Choose the CD-ROM Base Folder"},
+        {IDC_TARGET_BUTTON, "Choose the Target Filename"},
+        {IDC_ICON_BUTTON, "Choose the CD-ROM Icon"},
+        {IDC_SECONDARY_BUTTON, "Choose the Secondary Program"},
+        {IDC_SPLASH_BUTTON, "Choose the Splash Screen image"},
+        {IDC_HELP_BASE_FOLDER, "Help: CD-ROM Base Folder"},
+        {IDC_HELP_TARGET, "Help: Target Filename"},
+        {IDC_HELP_ICON, "Help: CD-ROM Icon"},
+        {IDC_HELP_VERBOSE, "Help: Verbose Output"},
+        {IDC_HELP_NO_REGISTRY, "Help: No Registry Lookup"},
+        {IDC_HELP_HIDE, "Help: Hide Plivora"},
+        {IDC_HELP_FORCE, "Help: Try and Force"},
+        {IDC_HELP_SECONDARY, "Help: Secondary Program"},
+        {IDC_HELP_SPLASH, "Help: Splash Screen"},
+        {IDC_HELP_SECONDARY_PARAMS, "Help: Sec Prog Parameters"},
+    };
+    std::vector<HWND> stops;
+    for (HWND stop = ::GetNextDlgTabItem(form.Window(), nullptr, FALSE); stop && stops.size() < 40;
+         stop = ::GetNextDlgTabItem(form.Window(), stop, FALSE)) {
+        if (!stops.empty() && stop == stops.front()) break;
+        stops.push_back(stop);
+    }
+    EXPECT_EQ(stops.size(), 34u);
+    const std::string guidance = form.Text(IDC_GUIDANCE_LABEL);
+    for (HWND stop : stops) {
+        const int id = ::GetDlgCtrlID(stop);
+        SCOPED_TRACE(id);
+        const ComPointer<IAccessible> object = ClientObject(stop, false), standard = ClientObject(stop, true);
+        ASSERT_TRUE(object && standard);
+        const Heard heard = Hear(*object.Get());
+        const auto named = names.find(id);
+        EXPECT_EQ(heard.Name, named != names.end() ? named->second : form.Text(id));
+        EXPECT_NE(heard.Name, guidance);
+        EXPECT_EQ(heard.Role, Hear(*standard.Get()).Role) << "the system's object answers the rest";
+    }
+    // One object, whichever of its interfaces is asked.
+    const ComPointer<IAccessible> help = ClientObject(form.Item(IDC_HELP_HIDE), false);
+    ComPointer<IOleWindow> window;
+    ComPointer<IUnknown> viaWindow, viaAccessible;
+    ASSERT_TRUE(SUCCEEDED(
+        help.Get()->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void**>(window.Receive()))));
+    HWND answered = nullptr;
+    EXPECT_TRUE(SUCCEEDED(window.Get()->GetWindow(&answered)) && answered == form.Item(IDC_HELP_HIDE));
+    window.Get()->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(viaWindow.Receive()));
+    help.Get()->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(viaAccessible.Receive()));
+    EXPECT_TRUE(viaWindow && viaWindow.Get() == viaAccessible.Get());
+
+    // Tab from Exit reaches the first help button, and the button shows it.
+    ::SendMessageA(form.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(form.Item(IDC_EXIT_BUTTON)), TRUE);
+    HWND firstHelp = form.Item(IDC_HELP_BASE_FOLDER);
+    const std::vector<COLORREF> unfocused = Pixels(firstHelp);
+    form.PressKey(VK_TAB);
+    ASSERT_TRUE(fakes::WaitFor([&] { return ::GetFocus() == firstHelp; }));
+    EXPECT_NE(Pixels(firstHelp), unfocused) << "focus on a help button shows";
+
+    // A help press changes the panel's text, and listeners hear of it.
+    ComPointer<IAccessible> wholeForm;
+    ::AccessibleObjectFromWindow(form.Window(), OBJID_WINDOW, __uuidof(IAccessible),
+                                 reinterpret_cast<void**>(wholeForm.Receive()));
+    nameChanges.clear();
+    HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                           &RecordNameChange, ::GetCurrentProcessId(), 0,
+                                           WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    form.Click(IDC_HELP_HIDE);
+    HWND label = form.Item(IDC_GUIDANCE_LABEL);
+    const auto heardLabel = [&] {
+        for (const AccessibilityEvent& seen : nameChanges)
+            if (seen.Window == label && seen.Object == OBJID_CLIENT && seen.Child == CHILDID_SELF)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(fakes::WaitFor(heardLabel, std::chrono::milliseconds(3000)));
+    ::UnhookWinEvent(hook);
 }
 
 TEST_F(AssistantFormTest, QueryDragIconAnswersTheApplicationIcon) {

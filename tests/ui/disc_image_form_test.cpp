@@ -1,7 +1,11 @@
 // Make Disc Image on the real form: the system menu item as a person sees it, a place
-// inside the base folder refused however it is spelt, and an image cancelled or cut
-// short by closing the form that leaves nothing behind.
+// inside the base folder refused however it is spelt, the progress bar under way, and an
+// image cancelled or cut short by closing the form that leaves nothing behind.
 #include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <atomic>
@@ -22,9 +26,9 @@ namespace {
 using fakes::FakePickers;
 using fakes::FormDriver;
 
-std::string Message(GuidanceMessage message) {
+std::string Message(GuidanceMessage message, const std::string& insert = {}) {
     BuiltInTexts texts;
-    return GuidanceCatalogue(texts).MessageText(message);
+    return GuidanceCatalogue(texts).MessageText(message, insert);
 }
 
 std::u16string Wide(const std::string& ansi) { return std::u16string(ansi.begin(), ansi.end()); }
@@ -116,6 +120,30 @@ TEST_F(DiscImageFormTest, ImageInsideTheBaseFolderIsRefusedInWordsHoweverItIsSpe
     EXPECT_EQ(DefaultImageName(Wide(drive.Root())), u"CDROM.iso");
 }
 
+// An older image that cannot be replaced is refused in words before anything is written,
+// under Wine too, which would replace a read-only file that Windows keeps.
+TEST_F(DiscImageFormTest, AnOlderImageReadOnlyOrInUseIsKeptAndNamedAsSuch) {
+    FormDriver form(pickers_);
+    Create(form);
+    const std::string older = elsewhere_ / "disc.iso";
+    pickers_.ImageFile = Wide(older);
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "held open");
+        ASSERT_TRUE(fakes::WriteBytes(older, "an older image"));
+        ASSERT_TRUE(!readOnly || ::SetFileAttributesA(older.c_str(), FILE_ATTRIBUTE_READONLY));
+        const UniqueKernelHandle held(  // by another program, with no sharing
+            readOnly ? nullptr : ::CreateFileA(older.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, 0));
+
+        MakeImage(form);
+
+        const char* reason = readOnly ? "the file is read-only" : "the file is in use by another program";
+        EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgImageFailed, reason));
+        EXPECT_EQ(fakes::FolderEntries(elsewhere_.Path()), std::vector<std::string>{"disc.iso"});
+        ASSERT_TRUE(::SetFileAttributesA(older.c_str(), FILE_ATTRIBUTE_NORMAL));
+    }
+    EXPECT_EQ(fakes::ReadBytes(older), "an older image");
+}
+
 // A base folder of one large file that reads a few blocks, then waits until the person
 // has pressed Cancel.
 class SlowInput : public ImageInput {
@@ -163,6 +191,8 @@ private:
 struct WhileImaging {
     bool progressShown = false;
     bool formWaited = false;
+    int barAt = 0;  // the progress bar once it moved, within barRange
+    PBRANGE barRange{};
 };
 
 // Makes an image of the slow input over an older disc.iso elsewhere; act is what the
@@ -179,6 +209,9 @@ WhileImaging MakeSlowImage(FormDriver& form, SlowInput& input,
         });
         seen.progressShown = progress && ::IsWindowVisible(progress);
         seen.formWaited = !::IsWindowEnabled(form.Window());
+        const HWND bar = ::FindWindowExA(progress, nullptr, PROGRESS_CLASSA, nullptr);
+        fakes::WaitFor([&] { return (seen.barAt = int(::SendMessageA(bar, PBM_GETPOS, 0, 0))) > 0; });
+        ::SendMessageA(bar, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&seen.barRange));
         if (progress) act(progress);
         ::SetEvent(input.Cancelled.Get());
     });
@@ -206,6 +239,9 @@ TEST_F(DiscImageFormTest, CancelOrCloseLeavesNoPartialImageAndTheOlderImageAsItW
 
         EXPECT_TRUE(seen.progressShown) << "the progress dialog showed";
         EXPECT_TRUE(seen.formWaited) << "the form waited while the image was written";
+        // The first blocks are written and the rest waits on the slow input.
+        EXPECT_GT(seen.barAt, seen.barRange.iLow) << "the bar moved with the first blocks";
+        EXPECT_LT(seen.barAt, seen.barRange.iHigh) << "the bar is not full before the image is";
         EXPECT_FALSE(::IsWindowVisible(::FindWindowW(nullptr, L"disc.iso"))) << "the progress dialog went";
         EXPECT_EQ(form.Form().IsEnded(), close) << (close ? "closed" : "cancelled");
         EXPECT_TRUE(::IsWindowEnabled(form.Window()));

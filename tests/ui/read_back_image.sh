@@ -8,7 +8,8 @@ folder=$1
 image=$folder/real_dialog.iso source=$folder/source
 [ -f "$image" ] || { echo "no image at $image: the Wine test did not write one"; exit 1; }
 out=$(mktemp -d)
-trap 'rm -rf "$out"' EXIT
+# The extracted folders keep the disc's read-only modes, which only root may ignore.
+trap 'chmod -R u+w "$out" 2>/dev/null; rm -rf "$out"' EXIT
 
 extract() {  # tree folder [xorriso options]
   local tree=$1

@@ -8,10 +8,13 @@
 #include <dlgs.h>
 #include <shlobj.h>
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <functional>
 #include <thread>
 
+#include "com.h"
 #include "control_ids.h"
 #include "form_test_support.h"
 #include "guidance.h"
@@ -138,14 +141,21 @@ TEST_F(RealTargetDialogTest, NameOutsideTheAnsiCodePageIsRefusedInWords) {
     EXPECT_FALSE(form_->Enabled(IDC_CREATE_BUTTON));
 }
 
-// The image of a real folder through the real Save As dialog. It stays in the build
-// folder with its source, for the host to read back with xorriso (disc_image_readback).
+// The image of a real folder through the real Save As dialog, over an earlier image that
+// the user agrees to replace. It stays in the build folder with its source, for the host
+// to read back with xorriso (disc_image_readback).
 TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
     const std::string folder = fakes::ModuleFolder() + "\\disc_image_readback";
     const std::string source = folder + "\\source", image = folder + "\\real_dialog.iso";
     fakes::RemoveTree(folder);
-    for (const std::string& made : {folder, source, source + "\\docs", source + "\\empty"})
+    for (const std::string& made :
+         {folder, source, source + "\\docs", source + "\\empty", source + "\\.config"})
         ASSERT_TRUE(fakes::MakeFolder(made)) << made;
+    ASSERT_TRUE(fakes::WriteBytes(source + "\\.nojekyll", ""));
+    ASSERT_TRUE(fakes::WriteBytes(source + "\\..notes.txt", "notes"));
+    ASSERT_TRUE(fakes::WriteBytes(source + "\\.config\\settings.ini", "[disc]"));
+    // An earlier image, longer than the new one, that the user agrees to replace.
+    ASSERT_TRUE(fakes::WriteBytes(image, std::string(2 << 20, 'o')));
     std::string manual;
     for (int i = 0; i < 300000; ++i) manual += static_cast<char>('a' + i % 23);
     ASSERT_TRUE(fakes::WriteBytes(source + "\\index.html", "<html></html>"));
@@ -179,8 +189,17 @@ TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
             ::SendMessageA(box, WM_SETTEXT, 0, LPARAM(image.c_str()));
         },
         "Save your CD-ROM Image");
+    bool asked = false;
+    std::thread replace([&] {
+        HWND box = nullptr;
+        asked = fakes::WaitFor(
+            [&] { return (box = ::FindWindowA("#32770", nullptr)) != nullptr && ::GetDlgItem(box, IDYES); });
+        if (asked) ::PostMessageA(box, WM_COMMAND, IDYES, 0);
+    });
     ::SendMessageA(form.Window(), WM_SYSCOMMAND, IDM_MAKE_IMAGE_COMMAND, 0);
+    replace.join();
     ASSERT_TRUE(answer.Join()) << "the Save As dialog never showed";
+    EXPECT_TRUE(asked) << "the earlier image was replaced without asking";
     EXPECT_EQ(offeredName, "source.iso");
     const std::string said = form.Text(IDC_GUIDANCE_LABEL);
     EXPECT_EQ(said.substr(0, said.find('(')), "Your CD-ROM image " + image + " ") << said;
@@ -190,36 +209,55 @@ TEST(RealImageDialogTest, SavesAnImageOfTheBaseFolderWhereTheUserTyped) {
     EXPECT_THAT(testing::CheckImageStructure(fakes::ReadBytes(image).value_or("")), ::testing::IsEmpty());
 }
 
+// The name on the item the tree has selected.
+std::string SelectedName(HWND tree) {
+    char name[MAX_PATH] = {};
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(tree);
+    item.pszText = name;
+    item.cchTextMax = MAX_PATH;
+    return item.hItem && TreeView_GetItem(tree, &item) ? name : "";
+}
+
 // The shell's folder browser, moved by message from another thread: OK is usable only
 // on a folder of the file system, and that folder's path comes back.
 TEST(RealFolderBrowserTest, OkOnlyOnFileSystemFoldersAndTheChosenPathComesBack) {
     fakes::TemporaryFolder base;
     std::vector<std::pair<std::string, bool>> okEnabled;  // by what is selected
     DialogAnswerer answer(
-        [&](HWND browser, HWND) {
-            const auto select = [&](const std::string& what, BOOL byPath, const void* item) {
-                ::SendMessageA(browser, BFFM_SETSELECTIONA, byPath, reinterpret_cast<LPARAM>(item));
-                okEnabled.emplace_back(what, ::IsWindowEnabled(::GetDlgItem(browser, IDOK)) != FALSE);
+        [&](HWND browser, HWND tree) {
+            // The browser finds only an item equal to its own, and an item carries the times
+            // of its folders as they were when it was made: Temp's access time moves once
+            // Temp is read after a change. So each item is made afresh until it is selected.
+            const auto select = [&](const std::string& what, const std::function<LPITEMIDLIST()>& make) {
+                const bool selected = fakes::WaitFor([&] {
+                    const TaskMemory<LPITEMIDLIST> item(make());
+                    SHFILEINFOA shown{};
+                    if (!item.Get() || !::SHGetFileInfoA(reinterpret_cast<LPCSTR>(item.Get()), 0, &shown,
+                                                         sizeof shown, SHGFI_PIDL | SHGFI_DISPLAYNAME))
+                        return false;
+                    ::SendMessageA(browser, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(item.Get()));
+                    return SelectedName(tree) == shown.szDisplayName;
+                });
+                okEnabled.emplace_back(selected ? what : what + " never selected",
+                                       ::IsWindowEnabled(::GetDlgItem(browser, IDOK)) != FALSE);
             };
+            // Items outside the file system that Wine's tree holds.
             for (const auto& [name, folder] :
-                 {std::pair{"computer", CSIDL_DRIVES}, std::pair{"controls", CSIDL_CONTROLS},
-                  std::pair{"network", CSIDL_NETWORK}}) {
-                LPITEMIDLIST item = nullptr;
-                if (FAILED(::SHGetSpecialFolderLocation(nullptr, folder, &item))) continue;
-                select(name, FALSE, item);
-                ::CoTaskMemFree(item);
-            }
-            // By its item: the 64-bit browser does not always find a folder by its path.
-            LPITEMIDLIST folder = ::ILCreateFromPathA(base.Path().c_str());
-            select("folder", FALSE, folder);
-            ::ILFree(folder);
+                 {std::pair{"computer", CSIDL_DRIVES}, std::pair{"trash", CSIDL_BITBUCKET}})
+                select(name, [folder = folder] {
+                    LPITEMIDLIST item = nullptr;
+                    return SUCCEEDED(::SHGetSpecialFolderLocation(nullptr, folder, &item)) ? item : nullptr;
+                });
+            select("folder", [&] { return ::ILCreateFromPathA(base.Path().c_str()); });
         },
-        "Browse for Folder", FolderTree);
+        "Browse for Folder",
+        [](HWND dialog) { return ::IsWindowVisible(dialog) ? FolderTree(dialog) : nullptr; });
     const std::optional<std::string> chosen = Win32Pickers().ChooseBaseFolder(nullptr);
     ASSERT_TRUE(answer.Join()) << "the folder browser never showed";
-    EXPECT_EQ(okEnabled,
-              (std::vector<std::pair<std::string, bool>>{
-                  {"computer", false}, {"controls", false}, {"network", false}, {"folder", true}}));
+    using Seen = std::vector<std::pair<std::string, bool>>;
+    EXPECT_EQ(okEnabled, (Seen{{"computer", false}, {"trash", false}, {"folder", true}}));
     ASSERT_TRUE(chosen) << "OK on a folder chose nothing";
     EXPECT_EQ(fakes::LongPath(*chosen), fakes::LongPath(base.Path()));
 }

@@ -64,6 +64,10 @@ TEST(FolderReadTest, ReadsEachFileOnceByItsOwnNameAndNothingOutside) {
     ASSERT_TRUE(fakes::MakeFolder(base / "docs"));
     ASSERT_TRUE(fakes::WriteBytes(base / "docs\\held.txt", "read while another program reads it"));
     ASSERT_TRUE(fakes::WriteBytes(base / "a.txt", "plain a"));
+    // Names that only start as "." and ".." do.
+    ASSERT_TRUE(fakes::MakeFolder(base / ".config"));
+    ASSERT_TRUE(fakes::WriteBytes(base / ".config\\.nojekyll", ""));
+    ASSERT_TRUE(fakes::WriteBytes(base / "..notes.txt", "dot dot"));
     const std::u16string macron = Wide(base.Path()) + u"\\\u0101.txt";
     ASSERT_TRUE(WriteWide(macron, "a with macron"));
     // A file of the image's name elsewhere in the folder is the user's own.
@@ -79,6 +83,9 @@ TEST(FolderReadTest, ReadsEachFileOnceByItsOwnNameAndNothingOutside) {
     std::map<std::u16string, std::string> read;
     ReadWholeTree(tree, u"", read);
     EXPECT_EQ(read, (std::map<std::u16string, std::string>{
+                        {u"..notes.txt", "dot dot"},
+                        {u".config\\", ""},
+                        {u".config\\.nojekyll", ""},
                         {u"a.txt", "plain a"},
                         {u"\u0101.txt", "a with macron"},
                         {u"docs\\", ""},

@@ -258,7 +258,9 @@ void CHoverButton::DrawItem(const DRAWITEMSTRUCT& drawItemRecord) {
     if (OverIcon) DrawButtonIcon(dc, caption, drawItemRecord.rcItem, captionRect, pressed, greyed);
     if (!caption.empty()) DrawCaption(dc, caption, captionRect, pressed, greyed);
 
-    if (focused && (!Flat || FlatFocus == 1)) {
+    // Hidden while Windows hides keyboard cues, as for a user who has only clicked.
+    const bool focusCue = focused && !(drawItemRecord.itemState & ODS_NOFOCUSRECT);
+    if (focusCue && (!Flat || FlatFocus == 1)) {
         RECT focus = r;
         ::InflateRect(&focus, -3, -3);
         dc.DrawFocusRect(focus);

@@ -37,6 +37,8 @@ public:
     COLORREF GetOverBackColor() const { return OverBackColor; }
     COLORREF GetOverTextColor() const { return OverTextColor; }
     int IsDefaultButton() const { return DefaultButton; }
+    // The flat look's focus rectangle, off by default.
+    void ShowFlatFocus(bool show) { FlatFocus = show ? 1 : 0; }
 
     bool PreTranslateMessage(MSG& message) override;
     void DrawItem(const DRAWITEMSTRUCT& drawItemRecord) override;

@@ -5,6 +5,7 @@
 #include "control_ids.h"
 #include "resource_ids.h"
 #include "control_test_support.h"
+#include "device_context.h"
 #include "etched_label.h"
 #include "form_test_support.h"
 #include "gdi_probe.h"
@@ -123,6 +124,27 @@ TEST_F(FormControlsTest, TheBandIsPaintedInTheSystemColoursWithIconAndTitle) {
     ExpectBandShows(form_.Form().Model().GuidanceTitle(), fill, text);
     SystemColours::Set(COLOR_HIGHLIGHT, C::Selection);
     SystemColours::Set(COLOR_CAPTIONTEXT, C::CaptionText);
+}
+
+TEST_F(FormControlsTest, TheLongestTitleIsCutAtTheBandAndLeavesNothingBeyondIt) {
+    form_.Click(IDC_HELP_SECONDARY_PARAMS);
+    const RECT band = form_.Form().BandRect();
+    const std::string& title = form_.Form().Model().GuidanceTitle();
+    SIZE extent{};
+    {
+        const WindowDC dc(form_.Window());
+        ::GetTextExtentPoint32A(dc.Get(), title.c_str(), static_cast<int>(title.size()), &extent);
+    }
+    ASSERT_GT(35 + extent.cx, band.right - band.left) << "the title must be longer than the band";
+    // As after the form is restored: the whole form is painted again.
+    ::RedrawWindow(form_.Window(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT client{};
+    ::GetClientRect(form_.Window(), &client);
+    ASSERT_GT(client.right, band.right);
+    Canvas beyond(client.right - band.right, band.bottom - band.top);
+    beyond.CopyFromWindow(form_.Window(), band.right, band.top);
+    EXPECT_TRUE(AreaIs(beyond, {0, 0, beyond.Width(), beyond.Height()}, C::Face));
 }
 
 TEST_F(FormControlsTest, EachButtonPaintReachesTheScreenInOneBitBlt) {

@@ -142,6 +142,8 @@ TEST_F(HoverButtonPaintTest, ThreeDFocusOrDefaultAddsABlackFrameWithTheEdgeInsid
 
     DrawButton(button, ODS_FOCUS, focused);
     ExpectDifferencesOnOutline(focused, unfocused, {4, 4, W - 4, H - 4});
+    DrawButton(button, ODS_FOCUS | ODS_NOFOCUSRECT, focused);
+    EXPECT_TRUE(focused.SameAs(unfocused)) << "no rectangle while keyboard cues are hidden";
 
     TestHoverButton& plain = Make(HoverOptions().Flat(0));
     EXPECT_EQ(plain.IsDefaultButton(), 0);
@@ -176,6 +178,8 @@ TEST_F(HoverButtonPaintTest, FlatFocusRectangleOnlyWithFlatFocusThreePixelsIn) {
     DrawButton(withFocus, 0, unfocused);
     DrawButton(withFocus, ODS_FOCUS, focused);
     ExpectDifferencesOnOutline(focused, unfocused, {3, 3, W - 3, H - 3});
+    DrawButton(withFocus, ODS_FOCUS | ODS_NOFOCUSRECT, focused);
+    EXPECT_TRUE(focused.SameAs(unfocused)) << "no rectangle while keyboard cues are hidden";
 }
 
 TEST_F(HoverButtonPaintTest, IconPlacementWithAndWithoutCaption) {

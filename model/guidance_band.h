@@ -1,0 +1,37 @@
+// Where the guidance band and its title lie on the form, at any size of the system's
+// icons and font.
+#pragma once
+
+namespace plivora {
+
+struct BandBox {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+};
+
+// In the form's client pixels; the icon as the system draws it, the title in the band's font.
+struct BandMeasures {
+    int DividerRight = 0;
+    int DividerTop = 0;
+    int TestButtonRight = 0;
+    int IconWidth = 0;
+    int IconHeight = 0;
+    int TitleWidth = 0;
+    int TitleHeight = 0;
+};
+
+struct BandLayout {
+    BandBox Band;
+    int TitleX = 0;
+    int TitleY = 0;
+    // The title's own box cut to the band: the title paints nowhere else.
+    BandBox TitleClip;
+};
+
+// The band runs from beside the divider to the Test button's right edge, at least 32
+// pixels tall and as tall as the icon; the title follows the icon and is centred in it.
+BandLayout LayOutBand(const BandMeasures& m);
+
+}  // namespace plivora

@@ -1,0 +1,57 @@
+// Where the band and its title lie at the system's usual sizes.
+#include "guidance_band.h"
+
+#include <gtest/gtest.h>
+
+namespace plivora {
+
+// Found beside BandBox, where the comparisons look.
+inline bool operator==(const BandBox& a, const BandBox& b) {
+    return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
+}
+inline void PrintTo(const BandBox& b, std::ostream* os) {
+    *os << "{" << b.Left << "," << b.Top << "," << b.Right << "," << b.Bottom << "}";
+}
+
+namespace {
+
+struct BandRow {
+    const char* Case;
+    BandMeasures In;
+    BandBox Band;
+    int TitleX, TitleY;
+    BandBox Clip;
+};
+
+// The form's divider, Test button, icon and system font as Windows scales them from 96 to
+// 192 DPI; the long title is "Sec Prog Parameters", the short one "Hide Plivora".
+const BandRow Rows[] = {
+    {"96 long", {478, 60, 664, 32, 32, 154, 16}, {488, 60, 664, 92}, 523, 69, {523, 69, 664, 85}},
+    {"96 short", {478, 60, 664, 32, 32, 77, 16}, {488, 60, 664, 92}, 523, 69, {523, 69, 600, 85}},
+    {"120 long", {598, 75, 830, 40, 40, 193, 20}, {608, 75, 830, 115}, 651, 86, {651, 86, 830, 106}},
+    {"144 long", {717, 90, 996, 48, 48, 231, 24}, {727, 90, 996, 138}, 779, 103, {779, 103, 996, 127}},
+    {"144 short", {717, 90, 996, 48, 48, 116, 24}, {727, 90, 996, 138}, 779, 103, {779, 103, 895, 127}},
+    {"192 short",
+     {956, 120, 1328, 64, 64, 154, 32},
+     {966, 120, 1328, 184},
+     1036,
+     137,
+     {1036, 137, 1190, 169}},
+    // Small icons keep the band 32 pixels tall; a font taller than the band is cut to it.
+    {"16 px icons", {478, 60, 664, 16, 16, 77, 16}, {488, 60, 664, 92}, 505, 69, {505, 69, 582, 85}},
+    {"tall font", {478, 60, 664, 32, 32, 77, 40}, {488, 60, 664, 92}, 523, 57, {523, 60, 600, 92}},
+};
+
+TEST(GuidanceBandTest, BandAndTitleFollowTheIconAndFont) {
+    for (const BandRow& row : Rows) {
+        SCOPED_TRACE(row.Case);
+        const BandLayout layout = LayOutBand(row.In);
+        EXPECT_EQ(layout.Band, row.Band);
+        EXPECT_EQ(layout.TitleX, row.TitleX);
+        EXPECT_EQ(layout.TitleY, row.TitleY);
+        EXPECT_EQ(layout.TitleClip, row.Clip);
+    }
+}
+
+}  // namespace
+}  // namespace plivora
