@@ -25,9 +25,25 @@ std::vector<std::string> Lines(const std::string& text) {
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
 
+// Whether line is what was composed, its blanks outside quotes aside (each run of them
+// counts as one, and the last is optional), and holds no control byte.
+bool ReadsAsComposed(const std::string& line, const std::string& composed) {
+    std::size_t matched = 0;
+    bool quoted = false;
+    for (const char c : line) {
+        if (static_cast<unsigned char>(c) < 0x20) return false;
+        if (c == '"') quoted = !quoted;
+        // What matched so far is the line with its runs of blanks cut to one.
+        if (c == ' ' && !quoted && matched > 0 && composed[matched - 1] == ' ') continue;
+        if (matched == composed.size() || composed[matched] != c) return false;
+        ++matched;
+    }
+    return matched == composed.size() || (matched + 1 == composed.size() && composed[matched] == ' ');
+}
+
 }  // namespace
 
-std::optional<DiscSettings> ReadAutorunFile(const std::string& text) {
+std::optional<DiscSettings> ReadAutorunFile(const std::string& text, bool exactly) {
     const std::vector<std::string> lines = Lines(text);
     const std::string openStart = std::string("open=") + LauncherName + " ";
     if (lines.size() != 3 || lines[0] != "[autorun]" || !StartsWith(lines[1], openStart) ||
@@ -63,6 +79,8 @@ std::optional<DiscSettings> ReadAutorunFile(const std::string& text) {
         s.SplashFile = line.SplashFile;
         s.SplashSeconds = line.SplashSeconds;
     }
+    if (exactly && !ReadsAsComposed(lines[1], ComposeOpenEntry(s, disc.SecondaryOrder, disc.SecondaryPrompt)))
+        return std::nullopt;
     return disc;
 }
 

@@ -16,9 +16,12 @@ struct DiscSettings {
     int SecondaryPrompt = 0;
 };
 
-// Nothing unless the text is exactly what this program writes: the lines "[autorun]",
+// Nothing unless the text is what this program writes: the lines "[autorun]",
 // "open=Plivora.exe " with arguments the launcher reads with nothing ignored, and
 // "icon=" with a name, in that order, each ended by CR LF or LF.
-std::optional<DiscSettings> ReadAutorunFile(const std::string& text);
+// exactly: and only when composing the values read gives back the open line (its trailing
+// blank optional, runs of blanks between pieces aside) and that line holds no control
+// byte, so that a disc the form takes in is one it would write again unchanged.
+std::optional<DiscSettings> ReadAutorunFile(const std::string& text, bool exactly = false);
 
 }  // namespace plivora

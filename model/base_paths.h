@@ -15,6 +15,20 @@ namespace plivora {
 // separator matches either, as the file system itself would find the folder.
 bool IsInsideBase(const std::string& path, const std::string& baseFolder);
 
+// True when a base-relative name, read as text alone, names a file inside the base folder
+// on whatever drive the disc is read: no colon or control byte, no leading separator, no
+// segment of dots and blanks but "." and "..", no climbing above the base folder or
+// ending at it, and no device name (CON, NUL, COM1...), which every folder seems to hold.
+// The file system is never asked: at a drive root it turns "C:\..\x" into "C:\x".
+bool NamesFileInsideBase(const char* name, std::size_t size);
+inline bool NamesFileInsideBase(const std::string& name) {
+    return NamesFileInsideBase(name.data(), name.size());
+}
+
+// True when the target list (names joined by ", ") names at least one file and every one
+// of them passes NamesFileInsideBase.
+bool AllTargetsInsideBase(const std::string& targetFiles);
+
 // The part of path after baseFolder, without leading separators.
 // The caller has found IsInsideBase true; the letters are kept as path has them.
 std::string MakeBaseRelative(const std::string& path, const std::string& baseFolder);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base_paths.h"
 #include "guidance_strings.h"
 #include "launcher_command_line.h"
 
@@ -10,6 +11,14 @@ namespace plivora {
 namespace {
 
 bool Holds(const std::string& text, const char* piece) { return text.find(piece) != std::string::npos; }
+
+// A quote would end the value early; a line end read back would split autorun.inf. No
+// byte of a double-byte character is either.
+bool CannotBeQuoted(const std::string& text) {
+    for (const char c : text)
+        if (c == '"' || static_cast<unsigned char>(c) < 0x20) return true;
+    return false;
+}
 
 std::optional<DiscProblem> SwitchWithoutFile(const ProjectSettings& settings) {
     if (settings.UseSplash && settings.SplashFile.empty())
@@ -22,7 +31,9 @@ std::optional<DiscProblem> SwitchWithoutFile(const ProjectSettings& settings) {
 std::optional<DiscProblem> FileNotInBase(const ProjectSettings& settings,
                                          const std::function<bool(const std::string&)>& exists) {
     const std::string base = BaseFolderWithSeparator(settings.BaseFolder);
-    const auto onDisc = [&](const std::string& name) { return exists(base + name); };
+    const auto onDisc = [&](const std::string& name) {
+        return NamesFileInsideBase(name) && exists(base + name);
+    };
     std::vector<std::string> names = ResolveTargets(settings.TargetFiles, onDisc);
     if (!settings.IconFile.empty()) names.push_back(settings.IconFile);
     if (settings.UseSplash) names.push_back(settings.SplashFile);
@@ -39,14 +50,16 @@ std::optional<DiscProblem> TextNotWritable(const ProjectSettings& settings) {
     if (settings.TryForce) {
         const std::string& first = settings.ForceProgram1;
         const std::string& second = settings.ForceProgram2;
-        if (Holds(first, "\"") || (Holds(first, ", ") && !second.empty())) return problem(IDS_TEXT_PROGRAM1);
-        if (Holds(second, "\"") || (Holds(second, ", ") && first.empty())) return problem(IDS_TEXT_PROGRAM2);
+        if (CannotBeQuoted(first) || (Holds(first, ", ") && !second.empty()))
+            return problem(IDS_TEXT_PROGRAM1);
+        if (CannotBeQuoted(second) || (Holds(second, ", ") && first.empty()))
+            return problem(IDS_TEXT_PROGRAM2);
     }
     if (settings.UseSplash) {
         // Judged as Create will write it: a duration that reads as none becomes "5".
         ProjectSettings written = settings;
         NormaliseSplashSeconds(written);
-        if (Holds(written.SplashSeconds, "\"") || Holds(written.SplashSeconds, "$"))
+        if (CannotBeQuoted(written.SplashSeconds) || Holds(written.SplashSeconds, "$"))
             return problem(IDS_TEXT_SPLASH_DURATION);
     }
     return std::nullopt;

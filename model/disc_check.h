@@ -21,7 +21,7 @@ struct DiscProblem {
 
 // exists: whether an absolute path names an existing file. The first problem in the
 // order the user is best told them: a switch without its file, then a file not in the
-// base folder, then text the line cannot carry.
+// base folder (by its name alone first, then on disk), then text the line cannot carry.
 std::optional<DiscProblem> CheckDisc(const ProjectSettings& settings,
                                      const std::function<bool(const std::string&)>& exists);
 

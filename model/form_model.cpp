@@ -36,13 +36,38 @@ struct FolderAutorun {
     std::optional<DiscSettings> ours;  // when this program could have written it
 };
 
-FolderAutorun ReadFolderAutorun(const FormView& view, const std::string& folder) {
+// exactly: read as Open a Disc reads it, see ReadAutorunFile.
+FolderAutorun ReadFolderAutorun(const FormView& view, const std::string& folder, bool exactly = false) {
     FolderAutorun found;
     if (folder.empty()) return found;
     const std::optional<std::string> text = view.ReadFile(InfFilePath(folder));
     found.present = text.has_value();
-    if (text) found.ours = ReadAutorunFile(*text);
+    if (text) found.ours = ReadAutorunFile(*text, exactly);
     return found;
+}
+
+// Empties a name that leads outside the folder and unticks its switch, if any; adds its
+// caption to those already left out.
+void LeaveOut(std::string& name, int* useSwitch, int captionId, const GuidanceCatalogue& catalogue,
+              std::string& captions) {
+    name.clear();
+    if (useSwitch) *useSwitch = 0;
+    if (!captions.empty()) captions += ", ";
+    captions += catalogue.Text(captionId);
+}
+
+// The captions of the settings of a disc read back that were left out, joined by ", ".
+std::string LeaveOutNamesOutsideBase(ProjectSettings& s, const GuidanceCatalogue& catalogue) {
+    std::string captions;
+    if (!AllTargetsInsideBase(s.TargetFiles))
+        LeaveOut(s.TargetFiles, nullptr, IDS_TOPIC_TITLE_TARGET, catalogue, captions);
+    if (!s.IconFile.empty() && !NamesFileInsideBase(s.IconFile))
+        LeaveOut(s.IconFile, nullptr, IDS_TOPIC_TITLE_ICON, catalogue, captions);
+    if (s.UseSplash && !NamesFileInsideBase(s.SplashFile))
+        LeaveOut(s.SplashFile, &s.UseSplash, IDS_SWITCH_SPLASH, catalogue, captions);
+    if (s.UseSecondary && !NamesFileInsideBase(s.SecondaryProgram))
+        LeaveOut(s.SecondaryProgram, &s.UseSecondary, IDS_SWITCH_SECONDARY, catalogue, captions);
+    return captions;
 }
 
 }  // namespace
@@ -114,7 +139,7 @@ void FormModel::BaseFolderCancelled() {
 
 void FormModel::DiscChosen(const std::string& folder) {
     Enter([&] {
-        const std::optional<DiscSettings> disc = ReadFolderAutorun(view_, folder).ours;
+        const std::optional<DiscSettings> disc = ReadFolderAutorun(view_, folder, true).ours;
         if (!disc) {
             ShowMessage(MsgNoDiscHere);
             RefreshControls();
@@ -125,14 +150,18 @@ void FormModel::DiscChosen(const std::string& folder) {
         TakeBaseFolder(folder, false);
         settings_ = disc->Settings;
         settings_.BaseFolder = folder;
+        {
+            const std::string leftOut = LeaveOutNamesOutsideBase(settings_, catalogue_);
+            ShowMessage(leftOut.empty() ? MsgDiscReopened : MsgSettingsLeftOut, leftOut);
+        }
         RefreshControls();
         view_.SelectListPositions(disc->SecondaryOrder, disc->SecondaryPrompt);
         if (settings_.IconFile.empty())
             ShowPicture(IconPicture::CdIcon, {});
         else
             ShowPicture(IconPicture::ChosenFileIcon, BaseFolderWithSeparator(folder) + settings_.IconFile);
-        ApplyStage(FormStage::StageTargetChosen);
-        ShowMessage(MsgDiscReopened);
+        // Without its target the form stays as choosing the folder left it: only the target to choose.
+        if (!settings_.TargetFiles.empty()) ApplyStage(FormStage::StageTargetChosen);
         RefreshControls();
         RepaintBand();
     });
@@ -280,6 +309,8 @@ void FormModel::ShowMessage(GuidanceMessage message, const std::string& insert, 
     guidanceText_ = catalogue_.MessageText(message, insert, second);
     shownMessage_ = message;
 }
+
+void FormModel::ShowMessage(GuidanceMessage message) { ShowMessage(message, {}, {}); }
 
 void FormModel::RefreshControls() {
     ExchangeScope scope(exchanging_);

@@ -89,7 +89,9 @@ public:
 
     // --- Operations the commands (Create, Test) use ---
     void ApplyStage(FormStage stage);
-    void ShowMessage(GuidanceMessage message, const std::string& insert = {}, const std::string& second = {});
+    void ShowMessage(GuidanceMessage message, const std::string& insert, const std::string& second = {});
+    // Without inserts; one place makes the empty ones.
+    void ShowMessage(GuidanceMessage message);
     void RefreshControls();
     void ReadControls();
     void RepaintBand();

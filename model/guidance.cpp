@@ -29,7 +29,7 @@ constexpr std::array<TopicIds, 10> Topics = {{
 }};
 
 // Indexed by GuidanceMessage.
-constexpr std::array<int, 26> MessageIds = {
+constexpr std::array<int, 27> MessageIds = {
     IDS_MSG_WELCOME,           IDS_MSG_BASE_FOLDER_CHOSEN, IDS_MSG_BASE_FOLDER_FAILED,
     IDS_MSG_FILE_OUTSIDE_BASE, IDS_MSG_TARGET_CHOSEN,      IDS_MSG_READY_TO_CREATE,
     IDS_MSG_ICON_OUTSIDE_BASE, IDS_MSG_ICON_CHOSEN,        IDS_MSG_WRITE_FAILED,
@@ -38,7 +38,7 @@ constexpr std::array<int, 26> MessageIds = {
     IDS_MSG_COPY_INCOMPLETE,   IDS_MSG_LAUNCHER_MISSING,   IDS_MSG_SWITCH_WITHOUT_FILE,
     IDS_MSG_FILE_NOT_IN_BASE,  IDS_MSG_TEXT_NOT_WRITABLE,  IDS_MSG_REMOVABLE_DRIVE,
     IDS_MSG_LARGER_THAN_CD,    IDS_MSG_DISC_REOPENED,      IDS_MSG_NO_DISC_HERE,
-    IDS_MSG_FOREIGN_AUTORUN,   IDS_MSG_LAUNCHER_IN_USE,
+    IDS_MSG_FOREIGN_AUTORUN,   IDS_MSG_SETTINGS_LEFT_OUT,  IDS_MSG_LAUNCHER_IN_USE,
 };
 static_assert(MessageIds.size() == MsgLauncherInUse + 1, "one string id per message");
 

@@ -38,6 +38,8 @@ enum GuidanceMessage {
     MsgDiscReopened,
     MsgNoDiscHere,
     MsgForeignAutorun,
+    // A disc read back without the names that would lead outside its folder.
+    MsgSettingsLeftOut,
     // Create could not replace the disc's launcher: a program holds it open.
     MsgLauncherInUse,
 };
@@ -74,7 +76,9 @@ public:
                             const std::string& second = {}) const;
 
     // A text of the string table by id, with its %s replaced as MessageText does.
-    std::string Text(int stringId, const std::string& insert = {}, const std::string& second = {}) const;
+    std::string Text(int stringId, const std::string& insert, const std::string& second = {}) const;
+    // Without inserts: the text as it stands.
+    std::string Text(int stringId) const { return texts_.Load(stringId); }
 
 private:
     const TextSource& texts_;

@@ -64,6 +64,7 @@
 #define IDS_MSG_DISC_REOPENED 1323
 #define IDS_MSG_NO_DISC_HERE 1324
 #define IDS_MSG_FOREIGN_AUTORUN 1325
+#define IDS_MSG_SETTINGS_LEFT_OUT 1326
 #define IDS_MSG_LAUNCHER_IN_USE 1327
 #define IDS_SWITCH_SPLASH 1500
 #define IDS_SWITCH_SECONDARY 1501
@@ -153,6 +154,8 @@
 #define TXT_MSG_DISC_REOPENED "The settings of the CD-ROM in this folder are now in the form. Change what you need, then press the 'Create' button. You may then test it by pressing the 'Test' button."
 #define TXT_MSG_NO_DISC_HERE "This folder holds no autorun.inf made with Plivora Assistant. Choose another folder, or start a new disc with the '...' button of the CD-ROM Base Folder."
 #define TXT_MSG_FOREIGN_AUTORUN "This folder already holds an autorun.inf that was not made with Plivora Assistant. Create will replace it, so keep a copy if you still need it."
+/* The captions of the settings left out, joined by ", ". */
+#define TXT_MSG_SETTINGS_LEFT_OUT "Some settings of this CD-ROM could not be taken into the form, because they name files outside your CD-ROM Base Folder: %s. Choose them again with their '...' buttons, then press the 'Create' button."
 /* The disc's launcher held by a running program, which Windows does not let a copy replace. */
 #define TXT_MSG_LAUNCHER_IN_USE "Plivora.exe in your CD-ROM Base Folder is in use, perhaps by a test that is still running. Close it, then press the 'Create' button again."
 /* The inserts of those messages. */
@@ -242,6 +245,7 @@
     X(IDS_MSG_DISC_REOPENED, TXT_MSG_DISC_REOPENED) \
     X(IDS_MSG_NO_DISC_HERE, TXT_MSG_NO_DISC_HERE) \
     X(IDS_MSG_FOREIGN_AUTORUN, TXT_MSG_FOREIGN_AUTORUN) \
+    X(IDS_MSG_SETTINGS_LEFT_OUT, TXT_MSG_SETTINGS_LEFT_OUT) \
     X(IDS_MSG_LAUNCHER_IN_USE, TXT_MSG_LAUNCHER_IN_USE) \
     X(IDS_SWITCH_SPLASH, TXT_SWITCH_SPLASH) \
     X(IDS_SWITCH_SECONDARY, TXT_SWITCH_SECONDARY) \

@@ -283,7 +283,25 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
             s.ForceProgram2 = second;
         };
     };
+    const auto target = [](const char* names, const char* base = "D:\\Disc") {
+        return [=](ProjectSettings& s) {
+            s.TargetFiles = names;
+            s.BaseFolder = base;
+        };
+    };
     const std::vector<Case> cases = {
+        {"a dot segment", target(".\\x"), {}, MsgReadyToCreate, ""},
+        {"a climb that comes back", target("docs\\..\\a.htm"), {}, MsgReadyToCreate, ""},
+        {"three dots", target("...\\x"), {}, MsgFileNotInBase, "...\\x"},
+        {"back at the base", target("x\\.."), {}, MsgFileNotInBase, "x\\.."},
+        {"a device", target("nul"), {}, MsgFileNotInBase, "nul"},
+        {"a device with an extension", target("con.txt"), {}, MsgFileNotInBase, "con.txt"},
+        {"a stream", target("a.htm:s"), {}, MsgFileNotInBase, "a.htm:s"},
+        {"drive-relative", target("C:x"), {}, MsgFileNotInBase, "C:x"},
+        {"rooted by a slash", target("/x"), {}, MsgFileNotInBase, "/x"},
+        {"climbing by slashes", target("docs/../../x"), {}, MsgFileNotInBase, "docs/../../x"},
+        {"climbing out", target("..\\a.htm"), {}, MsgFileNotInBase, "..\\a.htm"},
+        {"out of a drive root", target("..\\x\\a.htm", "C:\\"), {}, MsgFileNotInBase, "..\\x\\a.htm"},
         {"splash ticked without a file", splash("", "5"), {}, MsgSwitchWithoutFile, "Splash Screen"},
         {"secondary ticked without a file", [](ProjectSettings& s) { s.UseSecondary = 1; }, {},
          MsgSwitchWithoutFile, "Secondary Program"},
@@ -307,6 +325,7 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
         {"comma in Program 1 beside Program 2", force("a.exe, b", "c.exe"), {}, MsgTextNotWritable, "Program 1"},
         {"comma in Program 1 alone", force("a.exe, b", ""), {}, MsgReadyToCreate, ""},
         {"quote in Program 2", force("a.exe", "c.exe \"x\""), {}, MsgTextNotWritable, "Program 2"},
+        {"line end in Program 1", force("a.exe\r\n", ""), {}, MsgTextNotWritable, "Program 1"},
         {"comma in Program 2 alone", force("", "c.exe, d"), {}, MsgTextNotWritable, "Program 2"},
         {"quote while Try and Force is off",
          [](ProjectSettings& s) { s.ForceProgram1 = "note\"pad.exe"; }, {}, MsgReadyToCreate, ""},

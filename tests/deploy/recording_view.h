@@ -2,6 +2,7 @@
 // fake platform, so tests see one order of events.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -29,11 +30,14 @@ public:
     }
     void ShowIconPicture(IconPicture, const std::string&) override { log_.push_back("picture"); }
     bool Exists(const std::string& path) const override { return Missing.count(path) == 0; }
-    std::optional<std::string> ReadFile(const std::string&) const override { return std::nullopt; }
+    std::optional<std::string> ReadFile(const std::string& path) const override {
+        return Files.count(path) ? std::optional<std::string>(Files.at(path)) : std::nullopt;
+    }
     void SelectListPositions(int, int) override {}
 
     // Paths that name nothing.
     std::set<std::string> Missing;
+    std::map<std::string, std::string> Files;  // by path
     ProjectSettings RefreshedSettings;
     std::string RefreshedText;
 

@@ -401,6 +401,21 @@ TEST_F(AssistantFormTest, OpenADiscBringsBackEverySettingAndCreatesTheSameFile) 
     EXPECT_TRUE(form.Enabled(IDC_TEST_BUTTON));
 }
 
+// A disc that names files outside itself comes back without them, its folder untouched.
+TEST_F(AssistantFormTest, OpenADiscLeavesOutNamesOutsideTheFolder) {
+    const std::string inf = "[autorun]\r\nopen=Plivora.exe \"..\\..\\windows\\notepad.exe\" /splash "
+                            "\"..\\outside\\s.bmp$3\" /verbose \r\nicon=Plivora.exe\r\n";
+    ASSERT_TRUE(fakes::WriteBytes(base_ / "autorun.inf", inf));
+    FormDriver form(pickers_);
+    pickers_.DiscFolder = base_.Path();
+    ::SendMessageA(form.Window(), WM_SYSCOMMAND, IDM_OPEN_DISC_COMMAND, 0);
+    EXPECT_EQ(form.Text(IDC_GUIDANCE_LABEL), Message(MsgSettingsLeftOut, "Target Filename, Splash Screen"));
+    EXPECT_EQ(form.Text(IDC_TARGET_BOX) + form.Text(IDC_SPLASH_BOX), "");
+    EXPECT_TRUE(!form.Checked(IDC_SPLASH_CHECK) && form.Checked(IDC_VERBOSE_CHECK)) << "what came back is kept";
+    EXPECT_EQ(form.EnabledControls(), Plus(AtStart, {IDC_TARGET_CAPTION, IDC_TARGET_BOX, IDC_TARGET_BUTTON}));
+    EXPECT_EQ(fakes::ReadBytes(base_ / "autorun.inf"), inf) << "Open a Disc writes nothing";
+}
+
 // What a screen reader hears for a window's client object, and that object's role.
 struct Heard {
     std::string Name;
