@@ -24,7 +24,7 @@ if tools/can-run-win32.sh; then build=build/win arch=win32; else build=build/win
 make --no-print-directory "$(basename "$build")" >/dev/null
 cmake --build "$build" --target picture_driver >/dev/null
 source tools/wine-env.sh "$build/runprefix" "$arch"
-wine_prefix_ready
+wine_prefix_ready || exit 1
 
 # Windows' name of a path on this machine: Wine shows the root file system as drive Z.
 windows_path() { printf 'Z:%s' "$(readlink -m "$1" | tr / '\\')"; }

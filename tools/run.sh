@@ -13,7 +13,7 @@ else
   build=build/win64 arch=win64
 fi
 source tools/wine-env.sh "$build/runprefix" "$arch"
-wine_prefix_ready
+wine_prefix_ready || exit 1
 XVFB_PID=""
 finish() {
   wineserver -k 2>/dev/null || true

@@ -38,6 +38,11 @@ wine_prefix_ready() {
   (
     flock 9
     if [ ! -f "$WINEPREFIX/.plivora-ready" ]; then
+      # A half-made prefix is made anew; a build folder given by mistake is never removed.
+      if [ -f "$WINEPREFIX/CMakeCache.txt" ]; then
+        echo "$WINEPREFIX is not a Wine prefix; not touching it." >&2
+        exit 1
+      fi
       rm -rf "$WINEPREFIX"
       "$WINE" wineboot --init >/dev/null 2>&1
       wineserver -w

@@ -5,7 +5,7 @@ set -u
 here=$(dirname "$(readlink -f "$0")")
 source "$here/wine-env.sh" "$1" "$2"
 shift 2
-wine_prefix_ready
+wine_prefix_ready || exit 1
 XVFB_PID=""
 start_virtual_display
 "$WINE" "$@"

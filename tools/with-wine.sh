@@ -27,7 +27,7 @@ build=$(readlink -f "$1")
 source "$here/wine-env.sh" "$build/wineprefix" "$2"
 source "$here/fault-drive.sh"
 shift 2
-wine_prefix_ready
+wine_prefix_ready || exit 1
 mount_fault_drive "$build"
 XVFB_PID=""
 start_virtual_display
