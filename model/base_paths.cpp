@@ -19,63 +19,48 @@ bool PrefixEndsAtSeparator(const std::string& path, const std::string& baseFolde
 }
 
 // With or without an extension, and with blanks before it, as Windows reads the name.
-bool IsDeviceName(const char* segment, std::size_t size) {
-    std::size_t stem = 0;
-    while (stem < size && segment[stem] != '.') ++stem;
+bool IsDeviceName(const std::string& segment) {
+    std::size_t stem = segment.find('.');
+    if (stem == std::string::npos) stem = segment.size();
     while (stem > 0 && segment[stem - 1] == ' ') --stem;
-    const bool numbered = stem == 4 && segment[3] >= '1' && segment[3] <= '9';
-    if (stem != 3u + numbered) return false;
-    // Clearing bit 5 makes c and C alike, and turns no other byte into a letter.
-    static const char words[] = "CONPRNAUXNULCOMLPT";
-    for (const char* word = words + (numbered ? 12 : 0); word < words + (numbered ? 18 : 12); word += 3)
-        if ((segment[0] & ~0x20) == word[0] && (segment[1] & ~0x20) == word[1] &&
-            (segment[2] & ~0x20) == word[2])
-            return true;
+    std::string word = segment.substr(0, stem);
+    if (word.size() == 4 && word[3] >= '1' && word[3] <= '9') {
+        word.pop_back();
+        return EqualIgnoringCase(word, "COM") || EqualIgnoringCase(word, "LPT");
+    }
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
+        if (EqualIgnoringCase(word, device)) return true;
     return false;
 }
 
 }  // namespace
 
-bool NamesFileInsideBase(const char* name, std::size_t size) {
-    if (size == 0 || IsSeparator(name[0])) return false;
+bool NamesFileInsideBase(const std::string& name) {
+    if (name.empty() || IsSeparator(name[0])) return false;
     std::mblen(nullptr, 0);
     int depth = 0;
     bool dotsAndBlanks = true;  // so far in this segment
     // A separator byte always starts a character of its own: a trail byte may be 0x5C.
-    for (std::size_t at = 0, start = 0; at <= size;) {
-        const char c = at < size ? name[at] : '\\';
+    for (std::size_t at = 0, start = 0; at <= name.size();) {
+        const char c = at < name.size() ? name[at] : '\\';
         if (!IsSeparator(c)) {
             // Neither is any byte of a double-byte character.
             if (c == ':' || static_cast<unsigned char>(c) < 0x20) return false;
             dotsAndBlanks = dotsAndBlanks && (c == '.' || c == ' ');
-            const int length = std::mblen(name + at, size - at);
-            at += length > 1 ? length : 1;
+            at += CharLengthAt(name, at);
             continue;
         }
-        const char* segment = name + start;
-        const std::size_t length = at - start;
-        if (dotsAndBlanks && length == 2 && segment[0] == '.' && segment[1] == '.') {
+        const std::string segment = name.substr(start, at - start);
+        if (dotsAndBlanks && segment == "..") {
             if (--depth < 0) return false;
-        } else if (length > 1 || (length == 1 && segment[0] != '.')) {
-            if (dotsAndBlanks || IsDeviceName(segment, length)) return false;
+        } else if (!segment.empty() && segment != ".") {
+            if (dotsAndBlanks || IsDeviceName(segment)) return false;
             ++depth;
         }
         start = ++at;
         dotsAndBlanks = true;
     }
     return depth > 0;
-}
-
-bool AllTargetsInsideBase(const std::string& targetFiles) {
-    bool any = false;
-    for (std::size_t start = 0, cut = 0; cut != targetFiles.npos; start = cut + 2) {
-        cut = targetFiles.find(", ", start);
-        const std::size_t end = cut == targetFiles.npos ? targetFiles.size() : cut;
-        if (end == start) continue;
-        if (!NamesFileInsideBase(targetFiles.data() + start, end - start)) return false;
-        any = true;
-    }
-    return any;
 }
 
 bool IsInsideBase(const std::string& path, const std::string& baseFolder) {

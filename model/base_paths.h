@@ -20,14 +20,7 @@ bool IsInsideBase(const std::string& path, const std::string& baseFolder);
 // segment of dots and blanks but "." and "..", no climbing above the base folder or
 // ending at it, and no device name (CON, NUL, COM1...), which every folder seems to hold.
 // The file system is never asked: at a drive root it turns "C:\..\x" into "C:\x".
-bool NamesFileInsideBase(const char* name, std::size_t size);
-inline bool NamesFileInsideBase(const std::string& name) {
-    return NamesFileInsideBase(name.data(), name.size());
-}
-
-// True when the target list (names joined by ", ") names at least one file and every one
-// of them passes NamesFileInsideBase.
-bool AllTargetsInsideBase(const std::string& targetFiles);
+bool NamesFileInsideBase(const std::string& name);
 
 // The part of path after baseFolder, without leading separators.
 // The caller has found IsInsideBase true; the letters are kept as path has them.

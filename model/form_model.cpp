@@ -8,6 +8,7 @@
 #include "disc_check.h"
 #include "guidance_strings.h"
 #include "image_messages.h"
+#include "launcher_command_line.h"
 
 namespace plivora {
 
@@ -59,7 +60,8 @@ void LeaveOut(std::string& name, int* useSwitch, int captionId, const GuidanceCa
 // The captions of the settings of a disc read back that were left out, joined by ", ".
 std::string LeaveOutNamesOutsideBase(ProjectSettings& s, const GuidanceCatalogue& catalogue) {
     std::string captions;
-    if (!AllTargetsInsideBase(s.TargetFiles))
+    const std::vector<std::string> targets = SplitTargetList(s.TargetFiles);
+    if (targets.empty() || !std::all_of(targets.begin(), targets.end(), NamesFileInsideBase))
         LeaveOut(s.TargetFiles, nullptr, IDS_TOPIC_TITLE_TARGET, catalogue, captions);
     if (!s.IconFile.empty() && !NamesFileInsideBase(s.IconFile))
         LeaveOut(s.IconFile, nullptr, IDS_TOPIC_TITLE_ICON, catalogue, captions);

@@ -54,6 +54,19 @@ protected:
         return catalogue.MessageText(message, insert);
     }
 
+    // An empty folder Disc on the emptied fault drive, as the base folder, and a backup
+    // launcher larger than the room left once autorun.inf is written.
+    void UseDiscOnTheFaultDrive(std::string& drive, std::string& disc) {
+        std::string whyNot;
+        const std::optional<std::string> emptied = fakes::EmptyFaultDrive(whyNot);
+        ASSERT_TRUE(emptied) << whyNot;
+        drive = *emptied;
+        disc = drive + "Disc";
+        ASSERT_TRUE(MakeFolder(disc));
+        ASSERT_TRUE(WriteBytes(backup, fakes::MinimalProgram('L', 96 * 1024)));
+        form.Settings().BaseFolder = disc;
+    }
+
     TemporaryFolder scratch;
     const std::string programFolder = scratch / "Program\\";
     const std::string backup = scratch / "Program\\Backup\\Plivora.exe";
@@ -174,18 +187,11 @@ TEST_F(Win32CreateTest, RemovesDontAskUnderTheArgumentsKeyOnly) {
 }
 
 TEST_F(Win32CreateTest, AFullDiskLosesNothingAndIsNeverCalledASuccess) {
-    std::string whyNot;
-    const std::optional<std::string> drive = fakes::EmptyFaultDrive(whyNot);
-    ASSERT_TRUE(drive) << whyNot;
-    // Larger than the room left once autorun.inf is written.
-    const std::string launcher = fakes::MinimalProgram('L', 96 * 1024);
-    ASSERT_TRUE(WriteBytes(backup, launcher));
-    const std::string disc = *drive + "Disc";
-    ASSERT_TRUE(MakeFolder(disc));
+    std::string drive, disc;
+    ASSERT_NO_FATAL_FAILURE(UseDiscOnTheFaultDrive(drive, disc));
     const std::string inf = disc + "\\autorun.inf";
     const std::string previous = "[autorun]\r\nopen=earlier.exe\r\n";
     const std::string written = "[autorun]\r\nopen=Plivora.exe " + launchArguments + "\r\nicon=Plivora.exe\r\n";
-    form.Settings().BaseFolder = disc;
 
     struct Case {
         const char* room;
@@ -197,7 +203,7 @@ TEST_F(Win32CreateTest, AFullDiskLosesNothingAndIsNeverCalledASuccess) {
                           Case{"for autorun.inf only", 16 * 1024, written, MsgCopyIncomplete}}) {
         SCOPED_TRACE(std::string("room: ") + c.room);
         ASSERT_TRUE(WriteBytes(inf, previous));
-        ASSERT_TRUE(fakes::FillDriveLeaving(*drive, c.bytes));
+        ASSERT_TRUE(fakes::FillDriveLeaving(drive, c.bytes));
         form.SetEnabled(TestButton, false);
 
         Create(form, platform, 0, 0);
@@ -207,7 +213,7 @@ TEST_F(Win32CreateTest, AFullDiskLosesNothingAndIsNeverCalledASuccess) {
         EXPECT_EQ(form.GuidanceText(), Message(c.message));
         EXPECT_EQ(form.IsEnabled(TestButton), c.message != MsgWriteFailed);
         EXPECT_FALSE(form.IsEnabled(MakeImageItem));
-        ASSERT_TRUE(DeleteFileA((*drive + "filler").c_str()));
+        ASSERT_TRUE(DeleteFileA((drive + "filler").c_str()));
     }
 }
 
@@ -215,15 +221,10 @@ TEST_F(Win32CreateTest, AFullDiskLosesNothingAndIsNeverCalledASuccess) {
 // holding it open: it stays byte for byte until a Create can put a whole one in its place.
 // What Creates that died left is cleared, or never listed for the image while held.
 TEST_F(Win32CreateTest, TheEarlierLauncherSurvivesUntilAWholeOneReplacesIt) {
-    std::string whyNot;
-    const std::optional<std::string> drive = fakes::EmptyFaultDrive(whyNot);
-    ASSERT_TRUE(drive) << whyNot;
-    const std::string launcher = fakes::MinimalProgram('L', 96 * 1024);
-    ASSERT_TRUE(WriteBytes(backup, launcher));
-    const std::string disc = *drive + "Disc";
+    std::string drive, disc;
+    ASSERT_NO_FATAL_FAILURE(UseDiscOnTheFaultDrive(drive, disc));
     const std::string earlier = disc + "\\Plivora.exe";
     const std::string earlierBytes = fakes::MinimalProgram('e');
-    ASSERT_TRUE(MakeFolder(disc));
     ASSERT_TRUE(WriteBytes(earlier, earlierBytes));
     const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
     ASSERT_TRUE(SetFileAttributesA(earlier.c_str(), marks));
@@ -231,15 +232,14 @@ TEST_F(Win32CreateTest, TheEarlierLauncherSurvivesUntilAWholeOneReplacesIt) {
         ASSERT_TRUE(WriteBytes(disc + "\\" + leftover, "[autorun]\r\n"));
     ASSERT_TRUE(WriteBytes(disc + "\\notes.07.partial", "the user's own"));  // never one of ours
     const auto entries = ElementsAre("Plivora.exe", "autorun.inf", "notes.07.partial");
-    form.Settings().BaseFolder = disc;
 
-    ASSERT_TRUE(fakes::FillDriveLeaving(*drive, 16 * 1024));
+    ASSERT_TRUE(fakes::FillDriveLeaving(drive, 16 * 1024));
     Create(form, platform, 0, 0);
     EXPECT_EQ(form.GuidanceText(), Message(MsgCopyIncomplete));
     EXPECT_EQ(ReadBytes(earlier), earlierBytes);
     EXPECT_EQ(GetFileAttributesA(earlier.c_str()) & marks, marks);
     EXPECT_THAT(FolderEntries(disc), entries);
-    ASSERT_TRUE(DeleteFileA((*drive + "filler").c_str()));
+    ASSERT_TRUE(DeleteFileA((drive + "filler").c_str()));
 
     {
         // As a running test launcher holds it on Windows, and a staging file another holds.
@@ -262,7 +262,7 @@ TEST_F(Win32CreateTest, TheEarlierLauncherSurvivesUntilAWholeOneReplacesIt) {
 
     Create(form, platform, 0, 0);
     EXPECT_EQ(form.GuidanceText(), Message(MsgTargetChosen));
-    EXPECT_EQ(ReadBytes(earlier), launcher);
+    EXPECT_EQ(ReadBytes(earlier), ReadBytes(backup));
     EXPECT_EQ(GetFileAttributesA(earlier.c_str()) & marks, DWORD(FILE_ATTRIBUTE_HIDDEN));
     EXPECT_THAT(FolderEntries(disc), entries);
 }

@@ -15,10 +15,12 @@
 #include <vector>
 
 #include "control_ids.h"
+#include "program_folders.h"
 #include "unique_handle.h"
 
 namespace {
 
+using plivora::FileExists;
 using plivora::UniqueKernelHandle;
 
 constexpr auto Deadline = std::chrono::seconds(60);
@@ -39,10 +41,6 @@ bool WaitFor(const std::function<bool()>& condition) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return true;
-}
-
-bool FileExists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string WindowText(HWND window) {
