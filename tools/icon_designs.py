@@ -41,6 +41,7 @@ class Canvas:
         self.draw = ImageDraw.Draw(self.image)
         # The pixel art's one-pixel outline: whole pixels, thicker as the picture grows.
         self.line = max(1, int(self.scale + 0.5))
+        self.line_units = self.line / self.scale
 
     def px(self, units):
         """Units to supersampled pixels, unrounded: for curves."""
@@ -162,18 +163,17 @@ def logo(c):
     cx, cy = 16, 16
     c.pie(cx, cy, 16, 45, 315, "b")
     c.pie(cx, cy, 16, 45, 315, "B", inset=1)
-    c.polygon(crescent(cx, cy, 16 - c.line / c.scale, 186, 266, 1.7), fill="C")
+    w = c.line_units
+    c.polygon(crescent(cx, cy, 16 - w, 186, 266, 1.7), fill="C")
     # The C's inner edge, and its open ends outlined straight along the radius.
-    c.pie(cx, cy, 10 + c.line / c.scale, 45, 315, "b")
+    c.pie(cx, cy, 10 + w, 45, 315, "b")
     c.circle(cx, cy, 10, None)
-    for angle in (45, 315):
+    for angle, towards_body in ((45, 1), (315, -1)):
         a = math.radians(angle)
         ends = [(cx + 9.5 * math.cos(a), cy + 9.5 * math.sin(a)),
                 (cx + 16.2 * math.cos(a), cy + 16.2 * math.sin(a))]
-        side = 1 if angle == 45 else -1
-        ox, oy = -math.sin(a) * side, math.cos(a) * side
-        w = c.line / c.scale
-        c.polygon(ends + [(x + ox * w, y + oy * w) for x, y in reversed(ends)], fill="b")
+        ox, oy = -math.sin(a) * towards_body * w, math.cos(a) * towards_body * w
+        c.polygon(ends + [(x + ox, y + oy) for x, y in reversed(ends)], fill="b")
 
     # The bird: body and tail, head, beak, eye, wing and legs.
     c.stroke([(15.5, 21.5), (15.5, 25.6)], "K", 1.1)
@@ -218,7 +218,7 @@ def guidance_bulb(c):
     """A light bulb with an exclamation mark on a blue diamond."""
     def diamond(half):
         return [(16, 16 - half), (16 + half, 16), (16, 16 + half), (16 - half, 16)]
-    o = c.line / c.scale
+    o = c.line_units
     c.polygon(diamond(15.5), fill="K")
     # Lit on the upper left of the diagonal through the centre, shaded below it.
     c.polygon(diamond(15.5 - o), fill="C")
