@@ -110,7 +110,7 @@ std::string ModuleFolder() {
 std::string BuildPath(std::string path) {
     for (char& c : path)
         if (c == '/') c = '\\';
-    return path[0] == '\\' ? "Z:" + path : path;
+    return !path.empty() && path[0] == '\\' ? "Z:" + path : path;
 }
 
 std::string LongPath(const std::string& path) {
