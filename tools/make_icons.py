@@ -1,15 +1,20 @@
-#!/usr/bin/env python3
-"""Build the program's .ico files from the pixel-art sources in res/icons/src.
+#!/usr/bin/python3
+"""Build the program's .ico files from the sources in res/icons/src and the designs.
 
-Each source is a text file named <picture>_<size>.txt: one character per pixel,
-one line per row, using the legend in res/icons/src/README.md. Every icon is
-written as 16 colours (4 bits per pixel) with a 1-bit AND mask.
+Each pixel-art source is a text file named <picture>_<size>.txt: one character per
+pixel, one line per row, using the legend in res/icons/src/README.md. Those images
+are written first, as 16 colours (4 bits per pixel) with a 1-bit AND mask. The
+larger sizes follow, drawn from the shapes in tools/icon_designs.py and stored as
+32-bit PNG.
 
-    python3 tools/make_icons.py                   # write res/icons/*.ico
-    python3 tools/make_icons.py --preview /tmp/p  # also write PNG previews there
+Needs Debian's python3-pil, hence /usr/bin/python3 rather than any python3 on PATH.
+
+    /usr/bin/python3 tools/make_icons.py                   # write res/icons/*.ico
+    /usr/bin/python3 tools/make_icons.py --preview /tmp/p  # also write PNG previews there
 """
 
 import argparse
+import io
 import os
 import struct
 import sys
@@ -41,17 +46,19 @@ PALETTE = [
 TRANSPARENT = "."
 INDEX = {ch: i for i, (ch, _) in enumerate(PALETTE)}
 
-# Output file -> (picture, sizes in file order). cd.ico deliberately reuses
-# the application picture.
+# Output file -> (picture, pixel-art sizes in file order, drawn sizes after them).
+# The first image is the one a program gets when it loads an icon at size 0. cd.ico
+# deliberately reuses the application picture; as the drive's icon it also needs 256.
 ICONS = [
-    ("application.ico", "application", [32]),
-    ("logo.ico", "logo", [32, 16]),
-    ("help_over.ico", "help_over", [24, 32]),
-    ("help_normal.ico", "help_normal", [24, 32]),
-    ("guidance_bulb.ico", "guidance_bulb", [32]),
-    ("dots.ico", "dots", [32]),
-    ("cd.ico", "application", [32]),
+    ("application.ico", "application", [32], [48, 64, 256]),
+    ("logo.ico", "logo", [32, 16], [48, 64]),
+    ("help_over.ico", "help_over", [24, 32], [48, 64]),
+    ("help_normal.ico", "help_normal", [24, 32], [48, 64]),
+    ("guidance_bulb.ico", "guidance_bulb", [32], [48, 64]),
+    ("dots.ico", "dots", [32], [48, 64]),
+    ("cd.ico", "application", [32], [48, 64, 256]),
 ]
+PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 
 
 class SourceError(Exception):
@@ -108,29 +115,46 @@ def encode_image(rows):
     return header + palette + xor + mask
 
 
-def encode_ico(images):
-    count = len(images)
-    blobs = [encode_image(rows) for rows in images]
-    out = struct.pack("<HHH", 0, 1, count)
-    offset = 6 + 16 * count
-    for rows, blob in zip(images, blobs):
-        size = len(rows)
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16, 0, 1, 4,
+def drawn_png(picture, size):
+    """The design drawn at `size`, as PNG bytes (32-bit colour with alpha)."""
+    import icon_designs  # Pillow is needed only here
+    out = io.BytesIO()
+    icon_designs.render(picture, size).save(out, "PNG", optimize=True)
+    return out.getvalue()
+
+
+def encode_ico(images, pngs=()):
+    """16-colour images from rows of indices, then (size, PNG bytes) pairs."""
+    entries = [(len(rows), 16, 4, encode_image(rows)) for rows in images]
+    entries += [(size, 0, 32, png) for size, png in pngs]
+    out = struct.pack("<HHH", 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for size, colours, bpp, blob in entries:
+        # A side of 256 is written as 0.
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bpp,
                            len(blob), offset)
         offset += len(blob)
-    return out + b"".join(blobs)
+    return out + b"".join(blob for _, _, _, blob in entries)
 
 
 def decode_ico(data):
-    """Read an icon back into rows of indices, to prove the writer's output."""
+    """Read an icon back into rows of indices and (size, PNG bytes) pairs, to prove
+    the writer's output."""
     reserved, kind, count = struct.unpack_from("<HHH", data, 0)
     if reserved != 0 or kind != 1:
         raise ValueError("not an icon file")
     images = []
+    pngs = []
     for n in range(count):
         w, h, colours, _, planes, bpp, length, offset = struct.unpack_from(
             "<BBBBHHII", data, 6 + 16 * n)
-        if (colours, planes, bpp) != (16, 1, 4):
+        if data[offset:offset + 8] == PNG_SIGNATURE:
+            pw, ph = struct.unpack_from(">II", data, offset + 16)
+            if (pw % 256, ph % 256, bpp) != (w, h, 32):
+                raise ValueError("entry %d does not match its PNG" % n)
+            pngs.append((pw, data[offset:offset + length]))
+            continue
+        if pngs or (colours, planes, bpp) != (16, 1, 4):
             raise ValueError("entry %d is not a 16-colour image" % n)
         (hsize, bw, bh, bplanes, bbpp) = struct.unpack_from("<IiiHH", data, offset)
         if (hsize, bw, bh, bplanes, bbpp) != (40, w, 2 * h, 1, 4):
@@ -152,7 +176,7 @@ def decode_ico(data):
                     row.append((xrow[x // 2] >> (4 if x % 2 == 0 else 0)) & 15)
             rows.append(row)
         images.append(list(reversed(rows)))
-    return images
+    return images, pngs
 
 
 def png_bytes(rows, scale):
@@ -174,6 +198,33 @@ def png_bytes(rows, scale):
             + chunk(b"IEND", b""))
 
 
+def write_contact_sheet(drawn, path):
+    """Every drawn image at its own size on light and dark ground, then at 4x."""
+    from PIL import Image
+    pictures = sorted({p for p, _ in drawn})
+    sizes = sorted({s for _, s in drawn})
+    col = [0]
+    for s in sizes:  # each size: light, dark, then 4x light
+        col.append(col[-1] + 2 * (s + 8) + 4 * min(s, 64) + 8)
+    rows = [max(4 * 64, max(s for p2, s in drawn if p2 == p)) + 8 for p in pictures]
+    sheet = Image.new("RGBA", (col[-1], sum(rows)), (255, 255, 255, 255))
+    y = 0
+    for p, h in zip(pictures, rows):
+        for i, s in enumerate(sizes):
+            if (p, s) not in drawn:
+                continue
+            image = Image.open(io.BytesIO(drawn[(p, s)])).convert("RGBA")
+            x = col[i]
+            sheet.paste((48, 48, 64, 255), (x + s + 8, y, x + 2 * s + 16, y + s + 8))
+            sheet.alpha_composite(image, (x + 4, y + 4))
+            sheet.alpha_composite(image, (x + s + 12, y + 4))
+            if s <= 64:
+                sheet.alpha_composite(image.resize((4 * s, 4 * s), Image.NEAREST),
+                                      (x + 2 * s + 16, y + 4))
+        y += h
+    sheet.save(path)
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--preview", metavar="DIR",
@@ -183,16 +234,20 @@ def main(argv):
     args = parser.parse_args(argv)
 
     try:
-        for filename, picture, sizes in ICONS:
+        drawn = {}
+        for filename, picture, sizes, drawn_sizes in ICONS:
             images = [read_source(picture, s) for s in sizes]
-            data = encode_ico(images)
+            pngs = [(s, drawn.get((picture, s)) or drawn_png(picture, s)) for s in drawn_sizes]
+            drawn.update(((picture, s), png) for s, png in pngs)
+            data = encode_ico(images, pngs)
             path = os.path.join(ICON_DIR, filename)
             with open(path, "wb") as f:
                 f.write(data)
-            if decode_ico(data) != images:
+            if decode_ico(data) != (images, pngs):
                 raise SourceError("%s does not read back as written" % filename)
-            print("wrote %s (%s)" % (os.path.relpath(path, ROOT),
-                                     ", ".join("%dx%d" % (s, s) for s in sizes)))
+            print("wrote %s (%s; drawn %s)" % (
+                os.path.relpath(path, ROOT), ", ".join("%dx%d" % (s, s) for s in sizes),
+                ", ".join("%dx%d %.1f KB" % (s, s, len(p) / 1024) for s, p in pngs)))
             if args.preview:
                 os.makedirs(args.preview, exist_ok=True)
                 for s, rows in zip(sizes, images):
@@ -201,6 +256,11 @@ def main(argv):
                         f.write(png_bytes(rows, 1))
                     with open(base + "_x%d.png" % args.scale, "wb") as f:
                         f.write(png_bytes(rows, args.scale))
+                for s, png in pngs:
+                    with open(os.path.join(args.preview, "%s_%d.png" % (picture, s)), "wb") as f:
+                        f.write(png)
+        if args.preview:
+            write_contact_sheet(drawn, os.path.join(args.preview, "drawn.png"))
     except (OSError, SourceError) as e:
         print("make_icons: %s" % e, file=sys.stderr)
         return 1

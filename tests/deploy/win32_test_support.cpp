@@ -107,6 +107,12 @@ std::string ModuleFolder() {
     return folder.substr(0, folder.find_last_of('\\'));
 }
 
+std::string BuildPath(std::string path) {
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return !path.empty() && path[0] == '\\' ? "Z:" + path : path;
+}
+
 std::string LongPath(const std::string& path) {
     char full[MAX_PATH] = {};
     if (GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr) == 0) return path;

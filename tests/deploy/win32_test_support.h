@@ -40,6 +40,9 @@ std::optional<std::string> WaitForFile(const std::string& path, DWORD timeoutMs 
 std::vector<std::string> FolderEntries(const std::string& folder);
 // The folder of the running test program, without a trailing backslash.
 std::string ModuleFolder();
+// A path of the build machine as a program under Wine sees it: Wine shows the Linux
+// root file system as drive Z.
+std::string BuildPath(std::string path);
 // The long, absolute form of an existing path, for comparing paths the platform returns.
 std::string LongPath(const std::string& path);
 

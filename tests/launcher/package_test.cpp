@@ -20,19 +20,12 @@
 namespace plivora::launcher_tests {
 namespace {
 
+using fakes::BuildPath;
 using fakes::FileExists;
 using fakes::ModuleFolder;
 
 const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PlivoraAssistant";
 const char* const ProgramTitle = "Plivora Assistant 2.1";
-
-// A path of the build machine as the program sees it: Wine shows the Linux root file
-// system as drive Z.
-std::string BuildPath(std::string path) {
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path[0] == '\\' ? "Z:" + path : path;
-}
 
 // `make dist` points the tests at the packages it made; otherwise this build's own. The
 // zip's test runs what the package_zip fixture unpacked from the same folder.
