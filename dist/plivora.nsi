@@ -1,5 +1,5 @@
 ; The Windows installer of Plivora Assistant, made on Linux with makensis:
-;   makensis -DDIST=<distribution folder> -DVERSION=<version> -DOUTFILE=<setup.exe> -DGUIDE_PICTURES=<nsh> [-DTARGET=amd64-unicode] plivora.nsi
+;   makensis -DDIST=<distribution folder> -DVERSION=<version> -DOUTFILE=<setup.exe> -DGUIDE_PICTURES=<nsh> [-DTARGET=amd64-unicode] [-DSIGN=<command>] plivora.nsi
 ; DIST holds the programs and the documents that add-documents.sh put there; GUIDE_PICTURES
 ; is the include it wrote, which installs and removes the guide's pictures.
 ; It installs for the current user, without administrator rights, so that Create can
@@ -22,6 +22,12 @@ Target ${TARGET}
   !error "GUIDE_PICTURES must name the include of the guide's pictures"
 !endif
 !include "${GUIDE_PICTURES}"
+; SIGN signs the file it is given in place: the uninstaller before it is packed, and
+; the installer once written. A failed signature fails the build.
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"' = 0
+  !finalize '"${SIGN}" "%1"' = 0
+!endif
 
 !define PRODUCT "Plivora Assistant"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\PlivoraAssistant"

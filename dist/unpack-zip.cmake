@@ -1,5 +1,6 @@
 # Unpacks the package's zip and checks that it holds exactly the distribution folder and
-# the documents packing adds: ReadMe.txt, Guide.html and the guide's pictures.
+# the documents packing adds: ReadMe.txt, Guide.html and the guide's pictures. Programs
+# match byte for byte, or, in a signed package, once their signature is removed.
 # cmake -DPACKAGE_DIR=... -DNAME=... -DDIST=... -DINTO=... -P unpack-zip.cmake
 # PLIVORA_PACKAGE_DIR in the environment names another package folder to check.
 cmake_policy(SET CMP0057 NEW)
@@ -36,6 +37,15 @@ foreach(file IN LISTS wanted)
   endif()
   execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${DIST}/${file} ${INTO}/${NAME}/${file}
                   RESULT_VARIABLE different)
+  # A signed package's program is the distribution folder's with a signature added.
+  if(different AND file MATCHES "[.]exe$")
+    file(REMOVE ${INTO}/unsigned.exe)
+    execute_process(COMMAND osslsigncode remove-signature -in ${INTO}/${NAME}/${file} -out ${INTO}/unsigned.exe
+                    OUTPUT_QUIET ERROR_QUIET)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${DIST}/${file} ${INTO}/unsigned.exe
+                    RESULT_VARIABLE different)
+    file(REMOVE ${INTO}/unsigned.exe)
+  endif()
   if(different)
     message(FATAL_ERROR "${file} in the zip differs from the distribution folder")
   endif()

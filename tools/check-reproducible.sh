@@ -14,6 +14,8 @@ programs=(PlivoraAssistant plivora_launcher)
 # linker would take its time stamp from it too and hide a build time in the programs.
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$source_dir" log -1 --format=%ct)}
 unset SOURCE_DATE_EPOCH
+# Signatures carry their signing time: both packings are unsigned.
+unset PLIVORA_SIGN_PFX PLIVORA_SIGN_PASSWORD_FILE PLIVORA_TIMESTAMP_URL
 pack() { SOURCE_DATE_EPOCH=$epoch "$source_dir/dist/make-package.sh" "$1" "$2" x86-unicode "$version"; }
 
 cmake --build "$build" -j "$(nproc)" --target "${programs[@]}" >/dev/null
@@ -50,5 +52,7 @@ compare() {  # FOLDER_A FOLDER_B
 echo "Second build in $other, without the compiler cache:"
 compare "$build/dist" "$other/build/dist"
 compare "$package" "$other/package"
+# SHA256SUMS was compared with the rest; it must also name this packing's packages.
+(cd "$package" && sha256sum --check --quiet SHA256SUMS) || { echo "SHA256SUMS does not match the packages"; status=1; }
 [ $status -eq 0 ] && echo "The programs and packages are reproducible." || echo "The second build differs."
 exit $status

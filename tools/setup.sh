@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
           g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
-          xvfb xauth x11-apps x11-utils openbox imagemagick zip nsis xorriso fonts-wine cmark)
+          xvfb xauth x11-apps x11-utils openbox imagemagick zip nsis osslsigncode openssl xorriso fonts-wine cmark)
 # Wine's 32-bit loader runs the shipped build's tests; without it the x86-64 build's
 # tests stand in, so it is installed separately and may be missing.
 optional=(wine32:i386)

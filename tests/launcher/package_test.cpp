@@ -27,11 +27,15 @@ using fakes::ModuleFolder;
 const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PlivoraAssistant";
 const char* const ProgramTitle = "Plivora Assistant 2.1";
 
-// `make dist` points the tests at the packages it made; otherwise this build's own. The
-// zip's test runs what the package_zip fixture unpacked from the same folder.
-std::string PackageFolder() {
-    const char* chosen = std::getenv("PLIVORA_PACKAGE_DIR");
-    return chosen && *chosen ? BuildPath(chosen) : ModuleFolder() + "\\package";
+// A folder of the build machine that the environment names, or the fallback: `make dist`
+// and the signed packing point the tests at the packages they made and unpacked.
+std::string ChosenFolder(const char* variable, const std::string& fallback = {}) {
+    const char* chosen = std::getenv(variable);
+    return chosen && *chosen ? BuildPath(chosen) : fallback;
+}
+std::string PackageFolder() { return ChosenFolder("PLIVORA_PACKAGE_DIR", ModuleFolder() + "\\package"); }
+std::string UnpackedFolder() {
+    return ChosenFolder("PLIVORA_UNZIPPED_DIR", ModuleFolder() + "\\unzipped") + "\\" PLIVORA_PACKAGE_NAME;
 }
 
 bool FolderExists(const std::string& path) {
@@ -185,11 +189,18 @@ TEST(PackageTest, TheUnpackedZipRunsAsItIs) {
     GTEST_SKIP()
         << "makensis was not found when this build was configured (Debian package nsis): no packages to test";
 #endif
-    const std::string unpacked = ModuleFolder() + "\\unzipped\\" PLIVORA_PACKAGE_NAME;
+    const std::string unpacked = UnpackedFolder();
     ASSERT_TRUE(FileExists(unpacked + "\\Plivora.exe"));
     ASSERT_TRUE(FileExists(unpacked + "\\Backup\\Plivora.exe"));
     ExpectDocuments(unpacked);
     ExpectProgramStartsAndCloses(unpacked + "\\PlivoraAssistant.exe", unpacked);
+
+    Disc disc;
+    ASSERT_TRUE(CopyFileA((unpacked + "\\Plivora.exe").c_str(), (disc / "Plivora.exe").c_str(), FALSE));
+    disc.AddProgram("setup");
+    EXPECT_EQ(LauncherRun(disc, "\"setup.exe\" /hide ").ExitCode(), 0);
+    ASSERT_TRUE(WaitFor([&] { return !disc.Started().empty(); })) << "the packed launcher started nothing";
+    EXPECT_EQ(disc.Started()[0].Program, "setup");
 }
 
 TEST(PackageTest, InstallsSilentlyStartsAndUninstallsWhatItInstalled) {
@@ -219,6 +230,12 @@ TEST(PackageTest, InstallsSilentlyStartsAndUninstallsWhatItInstalled) {
     EXPECT_EQ(Lower(shortcut.Target), Lower(folder + "\\PlivoraAssistant.exe"));
     EXPECT_EQ(Lower(shortcut.Folder), Lower(folder));
     ExpectProgramStartsAndCloses(folder + "\\PlivoraAssistant.exe", folder);
+    // The signed packing verifies the installed programs on the build machine.
+    if (const std::string copy = ChosenFolder("PLIVORA_INSTALLED_COPY_DIR"); !copy.empty()) {
+        CreateDirectoryA((copy + "\\Backup").c_str(), nullptr);
+        for (const char* file : {"PlivoraAssistant.exe", "Plivora.exe", "Backup\\Plivora.exe", "Uninstall.exe"})
+            EXPECT_TRUE(CopyFileA((folder + "\\" + file).c_str(), (copy + "\\" + file).c_str(), FALSE)) << file;
+    }
 
     // The user's own files in the folder stay; everything installed goes.
     ASSERT_TRUE(fakes::WriteBytes(folder + "\\notes.txt", "mine"));
