@@ -207,7 +207,7 @@ TEST_F(CreateTest, CopyFaultsAreWordedAndCarryOn) {
     EXPECT_THAT(Message(MsgCopyFailed, ProgramFolder), HasSubstr("exists in C:\\Tools\\Assistant\\."));
 }
 
-TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
+TEST_F(CreateTest, FullSuccessReplacesWhatItMadeUntrueWithTheStageMessage) {
     const auto failCreate = [&](GuidanceMessage failure) {
         platform.WriteSucceeds = failure != MsgWriteFailed;
         if (failure == MsgCopyFailed) platform.MissingFiles = {Backup, WorkingCopy};
@@ -221,8 +221,8 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
         settings.UseSecondary = failure == MsgFileNotInBase;
         settings.SecondaryProgram = "setup.exe";
         if (failure == MsgFileNotInBase) view.Missing = {"D:\\Disc\\setup.exe"};
-        settings.TryForce = failure == MsgTextNotWritable;
-        settings.ForceProgram1 = "note\"pad.exe";
+        settings.TryForce = failure == MsgTextNotWritable || failure == MsgForceWithoutProgram;
+        settings.ForceProgram1 = failure == MsgTextNotWritable ? "note\"pad.exe" : "";
         Create(form, platform, 0, 0);
         settings.UseSplash = settings.UseSecondary = settings.TryForce = 0;
         view.Missing = {};
@@ -232,19 +232,50 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
         platform.MissingFiles = {"D:\\Disc\\Plivora.exe"};
         plivora::Test(form, platform);
     };
-    // Every message a full Create replaces, with what it names.
-    const std::pair<GuidanceMessage, const char*> failures[] = {
-        {MsgWriteFailed, ProgramFolder},         {MsgCopyFailed, ProgramFolder},
-        {MsgCopyIncomplete, ProgramFolder},      {MsgLauncherMissing, ProgramFolder},
-        {MsgSwitchWithoutFile, "Splash Screen"}, {MsgRemovableDrive, ProgramFolder},
-        {MsgFileNotInBase, "setup.exe"},         {MsgTextNotWritable, "Program 1"},
-        {MsgLargerThanCd, "703"},                {MsgLauncherInUse, ProgramFolder}};
+    // Open a Disc on the form's own folder, whose disc has the form's icon and the switches given.
+    const auto openDisc = [&](const std::string& switches) {
+        const std::string& icon = form.Settings().IconFile;
+        view.Files["D:\\Disc\\autorun.inf"] = "[autorun]\r\nopen=Plivora.exe \"index.html\" " + switches +
+                                              "\r\nicon=" + (icon.empty() ? "Plivora.exe" : icon) + "\r\n";
+        form.DiscChosen("D:\\Disc");
+    };
+    DiscImageResult image;
+    image.bytes = 3 << 20;
+    DiscImageResult cancelled;
+    cancelled.error = DiscImageError::kCancelled;
+    // What the panel shows before the full Create, how it came to, and whether the Create
+    // replaces it with the stage message.
+    struct Row {
+        std::string text;
+        std::function<void()> show;
+        bool replaced;
+    };
+    std::vector<Row> rows;
+    // Every failure of an earlier Create or Test, with what it names.
+    for (const auto& [failure, named] : std::initializer_list<std::pair<GuidanceMessage, const char*>>{
+             {MsgWriteFailed, ProgramFolder},         {MsgCopyFailed, ProgramFolder},
+             {MsgCopyIncomplete, ProgramFolder},      {MsgLauncherMissing, ProgramFolder},
+             {MsgSwitchWithoutFile, "Splash Screen"}, {MsgRemovableDrive, ProgramFolder},
+             {MsgFileNotInBase, "setup.exe"},         {MsgTextNotWritable, "Program 1"},
+             {MsgLargerThanCd, "703"},                {MsgLauncherInUse, ProgramFolder},
+             {MsgForceWithoutProgram, ""}})
+        rows.push_back({Message(failure, named), [&failCreate, f = failure] { failCreate(f); }, true});
+    rows.push_back({Message(MsgNoDiscHere), [&] { form.DiscChosen("D:\\Empty"); }, true});
+    rows.push_back({Message(MsgDiscReopened), [&] { openDisc("/verbose "); }, true});
+    rows.push_back({Message(MsgSettingsLeftOut, "Splash Screen"), [&] { openDisc("/splash \"..\\s.bmp$5\" /verbose "); },
+                    true});
+    rows.push_back({catalogue.MessageText(MsgImageWritten, "E:\\disc.iso", "3.0"),
+                    [&] { form.ImageFinished(image, "E:\\disc.iso", "D:\\Disc"); }, true});
+    // What a successful Create leaves as it was.
+    rows.push_back({catalogue.TopicFor(IDC_HELP_FORCE)->Text, [&] { form.HelpPressed(IDC_HELP_FORCE); }, false});
+    rows.push_back({Message(MsgIconOutsideBase), [&] { form.IconChosen("E:\\logo.ico", "ico"); }, false});
+    rows.push_back({Message(MsgImageCancelled), [&] { form.ImageFinished(cancelled, "E:\\disc.iso", {}); }, false});
     for (const char* icon : {"", "logo.ico"}) {
-        for (const auto& [failure, named] : failures) {
-            SCOPED_TRACE(std::string(icon) + " after " + std::to_string(failure));
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(icon) + " after " + row.text.substr(0, 60));
             form.Settings().IconFile = icon;
-            failCreate(failure);
-            ASSERT_EQ(form.GuidanceText(), Message(failure, named));
+            row.show();
+            ASSERT_EQ(form.GuidanceText(), row.text);
 
             platform.WriteSucceeds = true;
             platform.MissingFiles = {};
@@ -252,9 +283,11 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
             platform.ReplacingFilesInUse = {};
             log.clear();
             Create(form, platform, 0, 0);
-            EXPECT_EQ(form.GuidanceText(), Message(*icon ? MsgReadyToCreate : MsgTargetChosen));
+            ASSERT_THAT(log, Contains("write D:\\Disc\\autorun.inf"));
+            const std::string stage = Message(*icon ? MsgReadyToCreate : MsgTargetChosen);
+            EXPECT_EQ(form.GuidanceText(), row.replaced ? stage : row.text);
             EXPECT_EQ(view.RefreshedText, form.GuidanceText());
-            EXPECT_THAT(log, Contains("repaint"));
+            EXPECT_EQ(std::count(log.begin(), log.end(), "repaint"), row.replaced ? 1 : 0);
             EXPECT_TRUE(form.IsEnabled(MakeImageItem));
         }
     }
@@ -327,6 +360,8 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
         {"quote in Program 2", force("a.exe", "c.exe \"x\""), {}, MsgTextNotWritable, "Program 2"},
         {"line end in Program 1", force("a.exe\r\n", ""), {}, MsgTextNotWritable, "Program 1"},
         {"comma in Program 2 alone", force("", "c.exe, d"), {}, MsgTextNotWritable, "Program 2"},
+        {"Try and Force without a program", force("", ""), {}, MsgForceWithoutProgram, ""},
+        {"Try and Force with Program 2 alone", force("", "c.exe"), {}, MsgReadyToCreate, ""},
         {"quote while Try and Force is off",
          [](ProjectSettings& s) { s.ForceProgram1 = "note\"pad.exe"; }, {}, MsgReadyToCreate, ""},
         {"dollar in the duration", splash("splash.bmp", "3$"), {}, MsgTextNotWritable, "the splash duration"},
@@ -350,6 +385,8 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
 
         if (c.message == MsgReadyToCreate) {
             EXPECT_THAT(log, Contains("write D:\\Disc\\autorun.inf"));
+            EXPECT_EQ(platform.WrittenText.find("/tryforce \"") != std::string::npos, settings.TryForce != 0)
+                << "a ticked switch is never dropped";
             continue;
         }
         EXPECT_THAT(log, ElementsAre("refresh", "repaint")) << "nothing written, copied or unregistered";
