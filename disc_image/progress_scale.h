@@ -9,10 +9,9 @@ namespace plivora {
 // image already overflow.
 constexpr std::uint32_t kProgressScale = 10000;
 
-// bytesDone of bytesTotal on the scale, never past its end; 0 while the total is unknown.
+// bytesDone, at most bytesTotal, on the scale; 0 while the total is unknown.
 constexpr std::uint32_t ProgressOnScale(std::uint64_t bytesDone, std::uint64_t bytesTotal) {
     if (bytesTotal == 0) return 0;
-    if (bytesDone > bytesTotal) bytesDone = bytesTotal;
     // Halved together, the ratio stays and the product below cannot overflow.
     while (bytesTotal >= (std::uint64_t{1} << 50)) {
         bytesDone >>= 1;
