@@ -31,8 +31,8 @@ constexpr std::array<TopicIds, 10> Topics = {{
 
 // What a Create that wrote and copied everything does to a message on the panel: it
 // replaces what it has made untrue (its own failures and warnings, an earlier account of
-// the folder, an image of the folder as it was) and leaves the stage messages, a picker's
-// warnings and an image's failure.
+// the folder's autorun.inf, an image of the folder as it was) and leaves the stage
+// messages, a picker's own warnings and an image that failed or was cancelled.
 enum AfterFullCreate { Stays, Replaced };
 
 struct MessageEntry {
@@ -68,7 +68,7 @@ constexpr MessageEntry Messages[] = {
     {IDS_MSG_LARGER_THAN_CD, Replaced},
     {IDS_MSG_DISC_REOPENED, Replaced},
     {IDS_MSG_NO_DISC_HERE, Replaced},
-    {IDS_MSG_FOREIGN_AUTORUN, Stays},
+    {IDS_MSG_FOREIGN_AUTORUN, Replaced},
     {IDS_MSG_SETTINGS_LEFT_OUT, Replaced},
     {IDS_MSG_LAUNCHER_IN_USE, Replaced},
     {IDS_MSG_FORCE_WITHOUT_PROGRAM, Replaced},
