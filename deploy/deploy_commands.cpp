@@ -87,7 +87,7 @@ void Create(FormModel& form, PlatformOperations& platform, int secondaryOrder, i
     else if (const std::optional<Warning> warning = DiscWarning(settings.BaseFolder, platform))
         Show(form, warning->message, warning->insert);
     else
-        form.ClearCreateFailure();
+        form.FullCreateDone();
 
     // Forget what the launcher remembered for these arguments, so its next run starts afresh.
     platform.RemoveClassesValue(LaunchArguments(openEntry), LauncherStateValue);

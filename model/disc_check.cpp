@@ -25,6 +25,9 @@ std::optional<DiscProblem> SwitchWithoutFile(const ProjectSettings& settings) {
         return DiscProblem{MsgSwitchWithoutFile, IDS_SWITCH_SPLASH, {}};
     if (settings.UseSecondary && settings.SecondaryProgram.empty())
         return DiscProblem{MsgSwitchWithoutFile, IDS_SWITCH_SECONDARY, {}};
+    // The line has no Try and Force without a program: the tick would be dropped unseen.
+    if (settings.TryForce && settings.ForceProgram1.empty() && settings.ForceProgram2.empty())
+        return DiscProblem{MsgForceWithoutProgram, 0, {}};
     return std::nullopt;
 }
 

@@ -20,8 +20,9 @@ struct DiscProblem {
 };
 
 // exists: whether an absolute path names an existing file. The first problem in the
-// order the user is best told them: a switch without its file, then a file not in the
-// base folder (by its name alone first, then on disk), then text the line cannot carry.
+// order the user is best told them: a switch without its file or program, then a file
+// not in the base folder (by its name alone first, then on disk), then text the line
+// cannot carry.
 std::optional<DiscProblem> CheckDisc(const ProjectSettings& settings,
                                      const std::function<bool(const std::string&)>& exists);
 

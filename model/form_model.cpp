@@ -1,7 +1,6 @@
 #include "form_model.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "autorun_file.h"
 #include "base_paths.h"
@@ -15,21 +14,6 @@ namespace plivora {
 namespace {
 
 const char* const DefaultTitle = "Plivora Assistant";
-
-// What the panel may say of a Create or Test gone wrong. A later Create that writes and
-// copies everything replaces any of these with the stage's own message.
-constexpr GuidanceMessage ReplacedByFullCreate[] = {
-    MsgWriteFailed,
-    MsgCopyFailed,
-    MsgCopyIncomplete,
-    MsgLauncherInUse,
-    MsgLauncherMissing,
-    MsgSwitchWithoutFile,
-    MsgFileNotInBase,
-    MsgTextNotWritable,
-    MsgRemovableDrive,
-    MsgLargerThanCd,
-};
 
 // What a folder's autorun.inf says of it.
 struct FolderAutorun {
@@ -350,9 +334,8 @@ bool FormModel::DiscCheckPassed() {
     return false;
 }
 
-void FormModel::ClearCreateFailure() {
-    const auto replaced = [this](GuidanceMessage message) { return shownMessage_ == message; };
-    if (std::none_of(std::begin(ReplacedByFullCreate), std::end(ReplacedByFullCreate), replaced)) return;
+void FormModel::FullCreateDone() {
+    if (!shownMessage_ || !catalogue_.ReplacedByFullCreate(*shownMessage_)) return;
     ShowMessage(TargetStageMessage());
     RefreshControls();
     RepaintBand();

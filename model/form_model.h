@@ -100,9 +100,9 @@ public:
     // Before Create writes anything: false, with the first reason on the panel, when the
     // line would name a file the disc will not hold or text it cannot carry.
     bool DiscCheckPassed();
-    // After a Create that wrote and deployed everything: a failure it left on the
-    // panel from an earlier Create gives way to the stage's own message.
-    void ClearCreateFailure();
+    // After a Create that wrote and deployed everything: a message it made untrue gives
+    // way to the stage's own message (see GuidanceCatalogue::ReplacedByFullCreate).
+    void FullCreateDone();
     // Whether Create copied the launcher into the base folder. Make Disc Image is usable
     // only while Test is, after such a Create: only then does the folder match the form.
     void LauncherCopied(bool copied);

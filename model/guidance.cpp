@@ -1,6 +1,7 @@
 #include "guidance.h"
 
 #include <array>
+#include <iterator>
 
 #include "control_ids.h"
 #include "guidance_strings.h"
@@ -28,19 +29,56 @@ constexpr std::array<TopicIds, 10> Topics = {{
     {IDC_HELP_SECONDARY_PARAMS, IDS_TOPIC_TITLE_SECONDARY_PARAMS, IDS_TOPIC_TEXT_SECONDARY_PARAMS},
 }};
 
-// Indexed by GuidanceMessage.
-constexpr std::array<int, 27> MessageIds = {
-    IDS_MSG_WELCOME,           IDS_MSG_BASE_FOLDER_CHOSEN, IDS_MSG_BASE_FOLDER_FAILED,
-    IDS_MSG_FILE_OUTSIDE_BASE, IDS_MSG_TARGET_CHOSEN,      IDS_MSG_READY_TO_CREATE,
-    IDS_MSG_ICON_OUTSIDE_BASE, IDS_MSG_ICON_CHOSEN,        IDS_MSG_WRITE_FAILED,
-    IDS_MSG_COPY_FAILED,       IDS_MSG_UNUSABLE_NAME,      IDS_MSG_IMAGE_WRITTEN,
-    IDS_MSG_IMAGE_INSIDE_BASE, IDS_MSG_IMAGE_FAILED,       IDS_MSG_IMAGE_CANCELLED,
-    IDS_MSG_COPY_INCOMPLETE,   IDS_MSG_LAUNCHER_MISSING,   IDS_MSG_SWITCH_WITHOUT_FILE,
-    IDS_MSG_FILE_NOT_IN_BASE,  IDS_MSG_TEXT_NOT_WRITABLE,  IDS_MSG_REMOVABLE_DRIVE,
-    IDS_MSG_LARGER_THAN_CD,    IDS_MSG_DISC_REOPENED,      IDS_MSG_NO_DISC_HERE,
-    IDS_MSG_FOREIGN_AUTORUN,   IDS_MSG_SETTINGS_LEFT_OUT,  IDS_MSG_LAUNCHER_IN_USE,
+// What a Create that wrote and copied everything does to a message on the panel: it
+// replaces what it has made untrue (its own failures and warnings, an earlier account of
+// the folder's autorun.inf, an image of the folder as it was) and leaves the stage
+// messages, a picker's own warnings and an image that failed or was cancelled.
+enum AfterFullCreate { Stays, Replaced };
+
+struct MessageEntry {
+    // Both parts named: a message added later must say what a Create does to it.
+    constexpr MessageEntry(int text, AfterFullCreate afterCreate) : TextId(text), AfterCreate(afterCreate) {}
+    int TextId;
+    AfterFullCreate AfterCreate;
 };
-static_assert(MessageIds.size() == MsgLauncherInUse + 1, "one string id per message");
+
+// Indexed by GuidanceMessage.
+constexpr MessageEntry Messages[] = {
+    {IDS_MSG_WELCOME, Stays},
+    {IDS_MSG_BASE_FOLDER_CHOSEN, Stays},
+    {IDS_MSG_BASE_FOLDER_FAILED, Stays},
+    {IDS_MSG_FILE_OUTSIDE_BASE, Stays},
+    {IDS_MSG_TARGET_CHOSEN, Stays},
+    {IDS_MSG_READY_TO_CREATE, Stays},
+    {IDS_MSG_ICON_OUTSIDE_BASE, Stays},
+    {IDS_MSG_ICON_CHOSEN, Stays},
+    {IDS_MSG_WRITE_FAILED, Replaced},
+    {IDS_MSG_COPY_FAILED, Replaced},
+    {IDS_MSG_UNUSABLE_NAME, Stays},
+    {IDS_MSG_IMAGE_WRITTEN, Replaced},
+    {IDS_MSG_IMAGE_INSIDE_BASE, Stays},
+    {IDS_MSG_IMAGE_FAILED, Stays},
+    {IDS_MSG_IMAGE_CANCELLED, Stays},
+    {IDS_MSG_COPY_INCOMPLETE, Replaced},
+    {IDS_MSG_LAUNCHER_MISSING, Replaced},
+    {IDS_MSG_SWITCH_WITHOUT_FILE, Replaced},
+    {IDS_MSG_FILE_NOT_IN_BASE, Replaced},
+    {IDS_MSG_TEXT_NOT_WRITABLE, Replaced},
+    {IDS_MSG_REMOVABLE_DRIVE, Replaced},
+    {IDS_MSG_LARGER_THAN_CD, Replaced},
+    {IDS_MSG_DISC_REOPENED, Replaced},
+    {IDS_MSG_NO_DISC_HERE, Replaced},
+    {IDS_MSG_FOREIGN_AUTORUN, Replaced},
+    {IDS_MSG_SETTINGS_LEFT_OUT, Replaced},
+    {IDS_MSG_LAUNCHER_IN_USE, Replaced},
+    {IDS_MSG_FORCE_WITHOUT_PROGRAM, Replaced},
+};
+static_assert(std::size(Messages) == MsgForceWithoutProgram + 1, "one entry per message");
+
+const MessageEntry* EntryOf(GuidanceMessage message) {
+    const auto index = static_cast<std::size_t>(message);
+    return index < std::size(Messages) ? &Messages[index] : nullptr;
+}
 
 }  // namespace
 
@@ -55,9 +93,13 @@ std::optional<HelpTopic> GuidanceCatalogue::TopicFor(int helpButtonId) const {
 
 std::string GuidanceCatalogue::MessageText(GuidanceMessage message, const std::string& insert,
                                            const std::string& second) const {
-    const int index = static_cast<int>(message);
-    if (index < 0 || index >= static_cast<int>(MessageIds.size())) return {};
-    return Text(MessageIds[static_cast<std::size_t>(index)], insert, second);
+    const MessageEntry* entry = EntryOf(message);
+    return entry ? Text(entry->TextId, insert, second) : std::string();
+}
+
+bool GuidanceCatalogue::ReplacedByFullCreate(GuidanceMessage message) const {
+    const MessageEntry* entry = EntryOf(message);
+    return entry && entry->AfterCreate == Replaced;
 }
 
 std::string GuidanceCatalogue::Text(int stringId, const std::string& insert,

@@ -42,6 +42,8 @@ enum GuidanceMessage {
     MsgSettingsLeftOut,
     // Create could not replace the disc's launcher: a program holds it open.
     MsgLauncherInUse,
+    // Why Create wrote nothing: Try and Force is ticked without a program.
+    MsgForceWithoutProgram,
 };
 
 struct HelpTopic {
@@ -74,6 +76,10 @@ public:
     // messages without a %s ignore them.
     std::string MessageText(GuidanceMessage message, const std::string& insert = {},
                             const std::string& second = {}) const;
+
+    // Whether a Create that wrote and copied everything makes the message untrue, so that
+    // the stage's own message takes its place. Help topics are no messages: they stay.
+    bool ReplacedByFullCreate(GuidanceMessage message) const;
 
     // A text of the string table by id, with its %s replaced as MessageText does.
     std::string Text(int stringId, const std::string& insert, const std::string& second = {}) const;

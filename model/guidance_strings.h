@@ -66,6 +66,7 @@
 #define IDS_MSG_FOREIGN_AUTORUN 1325
 #define IDS_MSG_SETTINGS_LEFT_OUT 1326
 #define IDS_MSG_LAUNCHER_IN_USE 1327
+#define IDS_MSG_FORCE_WITHOUT_PROGRAM 1328
 #define IDS_SWITCH_SPLASH 1500
 #define IDS_SWITCH_SECONDARY 1501
 #define IDS_TEXT_PROGRAM1 1502
@@ -146,6 +147,8 @@
 #define TXT_MSG_SWITCH_WITHOUT_FILE "Warning!!\n\nThe %s switch is checked but no file is selected for it. Select a file with its '...' button or uncheck the switch, then press the 'Create' button again."
 #define TXT_MSG_FILE_NOT_IN_BASE "Warning!!\n\nThe file '%s' is not in your CD-ROM Base Folder, so your CD-ROM could not open it. Place the file in the CD-ROM Base Folder and re-select it, then press the 'Create' button again."
 #define TXT_MSG_TEXT_NOT_WRITABLE "Warning!!\n\nThe text in %s cannot be written into the autorun.inf file: it contains a double quote, a dollar sign in the splash duration, or a comma followed by a space where it would split the programs in two. Please change it, then press the 'Create' button again."
+/* Try and Force ticked with neither program typed would drop the switch from the line. */
+#define TXT_MSG_FORCE_WITHOUT_PROGRAM "Warning!!\n\nThe Try and Force switch is checked but no program is typed for it. Type a program into Program 1 or Program 2, or uncheck the switch, then press the 'Create' button again."
 /* Where a disc Create wrote will not do what its maker expects. */
 #define TXT_MSG_REMOVABLE_DRIVE "Your CD-ROM Base Folder is a removable drive, such as a USB stick or a memory card. Windows 7 and later show your CD-ROM Icon on such a drive but start nothing from it by itself. Burn the folder to a CD-ROM, or tell your users which file to open on the drive."
 #define TXT_MSG_LARGER_THAN_CD "Your CD-ROM Base Folder holds %s MB, more than a CD-ROM can hold (700 MB). Burn it to a DVD instead, or move some files out of the folder."
@@ -247,6 +250,7 @@
     X(IDS_MSG_FOREIGN_AUTORUN, TXT_MSG_FOREIGN_AUTORUN) \
     X(IDS_MSG_SETTINGS_LEFT_OUT, TXT_MSG_SETTINGS_LEFT_OUT) \
     X(IDS_MSG_LAUNCHER_IN_USE, TXT_MSG_LAUNCHER_IN_USE) \
+    X(IDS_MSG_FORCE_WITHOUT_PROGRAM, TXT_MSG_FORCE_WITHOUT_PROGRAM) \
     X(IDS_SWITCH_SPLASH, TXT_SWITCH_SPLASH) \
     X(IDS_SWITCH_SECONDARY, TXT_SWITCH_SECONDARY) \
     X(IDS_TEXT_PROGRAM1, TXT_TEXT_PROGRAM1) \

@@ -3,6 +3,7 @@
 #include "ansi_wide.h"
 #include "lazy_imports.h"
 #include "message_loop.h"
+#include "progress_scale.h"
 
 namespace plivora {
 
@@ -45,7 +46,7 @@ bool ShellProgress::Continue(std::uint64_t bytesDone, std::uint64_t bytesTotal) 
     // for every block written: ten times a second is all the eye needs.
     const DWORD now = ::GetTickCount();
     if (bytesTotal > 0 && (bytesDone == bytesTotal || now - toldAt_ >= kTellEveryMs)) {
-        dialog_.Get()->SetProgress64(bytesDone, bytesTotal);
+        dialog_.Get()->SetProgress(ProgressOnScale(bytesDone, bytesTotal), kProgressScale);
         toldAt_ = now;
     }
     return !quit && !dialog_.Get()->HasUserCancelled();

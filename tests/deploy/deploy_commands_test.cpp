@@ -207,7 +207,7 @@ TEST_F(CreateTest, CopyFaultsAreWordedAndCarryOn) {
     EXPECT_THAT(Message(MsgCopyFailed, ProgramFolder), HasSubstr("exists in C:\\Tools\\Assistant\\."));
 }
 
-TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
+TEST_F(CreateTest, FullSuccessReplacesWhatItMadeUntrueWithTheStageMessage) {
     const auto failCreate = [&](GuidanceMessage failure) {
         platform.WriteSucceeds = failure != MsgWriteFailed;
         if (failure == MsgCopyFailed) platform.MissingFiles = {Backup, WorkingCopy};
@@ -221,8 +221,8 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
         settings.UseSecondary = failure == MsgFileNotInBase;
         settings.SecondaryProgram = "setup.exe";
         if (failure == MsgFileNotInBase) view.Missing = {"D:\\Disc\\setup.exe"};
-        settings.TryForce = failure == MsgTextNotWritable;
-        settings.ForceProgram1 = "note\"pad.exe";
+        settings.TryForce = failure == MsgTextNotWritable || failure == MsgForceWithoutProgram;
+        settings.ForceProgram1 = failure == MsgTextNotWritable ? "note\"pad.exe" : "";
         Create(form, platform, 0, 0);
         settings.UseSplash = settings.UseSecondary = settings.TryForce = 0;
         view.Missing = {};
@@ -232,19 +232,40 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
         platform.MissingFiles = {"D:\\Disc\\Plivora.exe"};
         plivora::Test(form, platform);
     };
-    // Every message a full Create replaces, with what it names.
+    // Every failure a full Create replaces, with what it names.
     const std::pair<GuidanceMessage, const char*> failures[] = {
         {MsgWriteFailed, ProgramFolder},         {MsgCopyFailed, ProgramFolder},
         {MsgCopyIncomplete, ProgramFolder},      {MsgLauncherMissing, ProgramFolder},
         {MsgSwitchWithoutFile, "Splash Screen"}, {MsgRemovableDrive, ProgramFolder},
         {MsgFileNotInBase, "setup.exe"},         {MsgTextNotWritable, "Program 1"},
-        {MsgLargerThanCd, "703"},                {MsgLauncherInUse, ProgramFolder}};
+        {MsgLargerThanCd, "703"},                {MsgLauncherInUse, ProgramFolder},
+        {MsgForceWithoutProgram, ""}};
+    // Open a Disc on the form's own folder, whose disc has the form's icon and the switches given.
+    const auto openDisc = [&](const std::string& switches) {
+        const std::string& icon = form.Settings().IconFile;
+        view.Files["D:\\Disc\\autorun.inf"] = "[autorun]\r\nopen=Plivora.exe \"index.html\" " + switches +
+                                              "\r\nicon=" + (icon.empty() ? "Plivora.exe" : icon) + "\r\n";
+        form.DiscChosen("D:\\Disc");
+    };
+    // What the panel shows before the full Create, how it came to, and whether the Create replaces it.
+    using Row = std::tuple<std::string, std::function<void()>, bool>;
+    std::vector<Row> rows = {
+        {Message(MsgNoDiscHere), [&] { form.DiscChosen("D:\\Empty"); }, true},
+        {Message(MsgDiscReopened), [&] { openDisc("/verbose "); }, true},
+        {Message(MsgSettingsLeftOut, "Splash Screen"), [&] { openDisc("/splash \"..\\s.bmp$5\" /verbose "); },
+         true},
+        {catalogue.MessageText(MsgImageWritten, "E:\\disc.iso", "3.0"),
+         [&] { form.ImageFinished({DiscImageError::kNone, {}, 3 << 20}, "E:\\disc.iso", "D:\\Disc"); }, true},
+        {catalogue.TopicFor(IDC_HELP_FORCE)->Text, [&] { form.HelpPressed(IDC_HELP_FORCE); }, false},
+        {Message(MsgIconOutsideBase), [&] { form.IconChosen("E:\\logo.ico", "ico"); }, false}};
+    for (const auto& [failure, named] : failures)
+        rows.emplace_back(Message(failure, named), [&, f = failure] { failCreate(f); }, true);
     for (const char* icon : {"", "logo.ico"}) {
-        for (const auto& [failure, named] : failures) {
-            SCOPED_TRACE(std::string(icon) + " after " + std::to_string(failure));
+        for (const auto& [text, show, replaced] : rows) {
+            SCOPED_TRACE(std::string(icon) + " after " + text.substr(0, 60));
             form.Settings().IconFile = icon;
-            failCreate(failure);
-            ASSERT_EQ(form.GuidanceText(), Message(failure, named));
+            show();
+            ASSERT_EQ(form.GuidanceText(), text);
 
             platform.WriteSucceeds = true;
             platform.MissingFiles = {};
@@ -252,9 +273,10 @@ TEST_F(CreateTest, FullSuccessReplacesAnEarlierFailureWithTheStageMessage) {
             platform.ReplacingFilesInUse = {};
             log.clear();
             Create(form, platform, 0, 0);
-            EXPECT_EQ(form.GuidanceText(), Message(*icon ? MsgReadyToCreate : MsgTargetChosen));
+            const std::string stage = Message(*icon ? MsgReadyToCreate : MsgTargetChosen);
+            EXPECT_EQ(form.GuidanceText(), replaced ? stage : text);
             EXPECT_EQ(view.RefreshedText, form.GuidanceText());
-            EXPECT_THAT(log, Contains("repaint"));
+            EXPECT_EQ(std::count(log.begin(), log.end(), "repaint"), replaced ? 1 : 0);
             EXPECT_TRUE(form.IsEnabled(MakeImageItem));
         }
     }
@@ -327,6 +349,8 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
         {"quote in Program 2", force("a.exe", "c.exe \"x\""), {}, MsgTextNotWritable, "Program 2"},
         {"line end in Program 1", force("a.exe\r\n", ""), {}, MsgTextNotWritable, "Program 1"},
         {"comma in Program 2 alone", force("", "c.exe, d"), {}, MsgTextNotWritable, "Program 2"},
+        {"Try and Force without a program", force("", ""), {}, MsgForceWithoutProgram, ""},
+        {"Try and Force with Program 2 alone", force("", "c.exe"), {}, MsgReadyToCreate, ""},
         {"quote while Try and Force is off",
          [](ProjectSettings& s) { s.ForceProgram1 = "note\"pad.exe"; }, {}, MsgReadyToCreate, ""},
         {"dollar in the duration", splash("splash.bmp", "3$"), {}, MsgTextNotWritable, "the splash duration"},

@@ -10,6 +10,7 @@
 
 #include "generated_tree.h"
 #include "image_structure.h"
+#include "progress_scale.h"
 
 namespace plivora::testing {
 namespace {
@@ -118,6 +119,22 @@ TEST(DiscImageWriterTest, ProgressReachesTheImageSizeAndStopsWhenAsked) {
         EXPECT_EQ(stopped.Bytes.empty(), call == 1);
     }
     EXPECT_EQ(tree.FilesOpen, 0u);
+}
+
+// On the dialog's scale the bar is in proportion at any size, full only at the end.
+TEST(DiscImageWriterTest, ProgressOnScaleKeepsProportionForAnyImage) {
+    static_assert(kProgressScale < (1u << 31), "within the dialog's 31 bits");
+    const std::uint64_t largest = std::uint64_t{0xFFFFFFFF} * kSectorBytes;  // the most sectors a volume has
+    for (const std::uint64_t total : {std::uint64_t{0}, std::uint64_t{1900000000}, std::uint64_t{2400000000},
+                                      std::uint64_t{4400000000}, largest}) {
+        const std::uint32_t full = total ? kProgressScale : 0;  // a byte early is not full
+        EXPECT_EQ((std::vector<std::uint32_t>{ProgressOnScale(0, total), ProgressOnScale(total / 4, total),
+                                              ProgressOnScale(total - 1, total),
+                                              ProgressOnScale(total, total)}),
+                  (std::vector<std::uint32_t>{0, full / 4, total ? full - 1 : 0, full}))
+            << total;
+    }
+    EXPECT_EQ(ProgressOnScale(~std::uint64_t{0}, ~std::uint64_t{0}), kProgressScale) << "no overflow";
 }
 
 TEST(DiscImageWriterTest, SameTreeGivesTheSameBytesWhateverTheListingOrder) {

@@ -182,6 +182,10 @@ const ExpectedMessage ExpectedMessages[] = {
       "The text in %s cannot be written into the autorun.inf file: it contains a double quote, a dollar sign "
       "in the splash duration, or a comma followed by a space where it would split the programs in two. "
       "Please change it, then press the 'Create' button again."}},
+    {MsgForceWithoutProgram,
+     {"Warning!!",
+      "The Try and Force switch is checked but no program is typed for it. Type a program into Program 1 or "
+      "Program 2, or uncheck the switch, then press the 'Create' button again."}},
     {MsgRemovableDrive,
      {"Your CD-ROM Base Folder is a removable drive, such as a USB stick or a memory card. Windows 7 and "
       "later show your CD-ROM Icon on such a drive but start nothing from it by itself. Burn the folder to a "

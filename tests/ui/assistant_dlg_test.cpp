@@ -482,8 +482,10 @@ TEST_F(AssistantFormTest, EveryTabStopIsNamedFocusShowsAndThePanelSpeaks) {
     pickers_.Targets = FakePickers::File(base_ / "index.html");
     pickers_.Secondary = FakePickers::File(base_ / "setup.exe");
     pickers_.Splash = FakePickers::File(base_ / "splash.bmp");
-    for (int id : {IDC_BASE_FOLDER_BUTTON, IDC_TARGET_BUTTON, IDC_FORCE_CHECK, IDC_SECONDARY_CHECK,
-                   IDC_SECONDARY_BUTTON, IDC_SPLASH_CHECK, IDC_SPLASH_BUTTON, IDC_CREATE_BUTTON})
+    for (int id : {IDC_BASE_FOLDER_BUTTON, IDC_TARGET_BUTTON, IDC_FORCE_CHECK}) form.Click(id);
+    form.TypeText(IDC_PROGRAM1_BOX, "iexplore.exe -k");
+    for (int id :
+         {IDC_SECONDARY_CHECK, IDC_SECONDARY_BUTTON, IDC_SPLASH_CHECK, IDC_SPLASH_BUTTON, IDC_CREATE_BUTTON})
         form.Click(id);
     ASSERT_EQ(form.EnabledControls(),
               IdSet(fakes::RuledControls, fakes::RuledControls + fakes::RuledControlCount));

@@ -144,18 +144,18 @@ TEST_F(DiscImageFormTest, AnOlderImageReadOnlyOrInUseIsKeptAndNamedAsSuch) {
     EXPECT_EQ(fakes::ReadBytes(older), "an older image");
 }
 
-// A base folder of one large file that reads a few blocks, then waits until the person
-// has pressed Cancel.
+// A base folder of two large files, an image past 4 GB, whose first reads a few blocks,
+// then waits until the person has pressed Cancel.
 class SlowInput : public ImageInput {
 public:
+    static constexpr std::size_t kSize = std::size_t{9} << 28;  // 2.25 GB, each
+
     std::unique_ptr<DiscTree> Open(const std::u16string&, const std::u16string&) override {
         return std::make_unique<Tree>(Cancelled.Get());
     }
     UniqueKernelHandle Cancelled{::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
 
 private:
-    static constexpr std::size_t kSize = 64 << 20;
-
     class Reader : public DiscFileReader {
     public:
         explicit Reader(HANDLE cancelled) : cancelled_(cancelled) {}
@@ -175,7 +175,9 @@ private:
     public:
         explicit Tree(HANDLE cancelled) : cancelled_(cancelled) {}
         bool ListFolder(const std::u16string& folder, std::vector<DiscEntry>& entries) override {
-            if (folder.empty()) entries.push_back({u"slow.bin", false, kSize, 1262347384});
+            if (folder.empty())
+                for (const char16_t* name : {u"slow1.bin", u"slow2.bin"})
+                    entries.push_back({name, false, kSize, 1262347384});
             return true;
         }
         std::unique_ptr<DiscFileReader> OpenFile(const std::u16string&) override {
@@ -242,6 +244,10 @@ TEST_F(DiscImageFormTest, CancelOrCloseLeavesNoPartialImageAndTheOlderImageAsItW
         // The first blocks are written and the rest waits on the slow input.
         EXPECT_GT(seen.barAt, seen.barRange.iLow) << "the bar moved with the first blocks";
         EXPECT_LT(seen.barAt, seen.barRange.iHigh) << "the bar is not full before the image is";
+        // In proportion: told after a block of 1 MB, and at most the image's start and 4 MB were read.
+        const double perMB = (seen.barRange.iHigh - seen.barRange.iLow) * 1048576.0 / (2.0 * SlowInput::kSize);
+        EXPECT_TRUE(seen.barAt >= int(perMB) && seen.barAt <= 5 * perMB)
+            << seen.barAt << " of " << seen.barRange.iHigh;
         EXPECT_FALSE(::IsWindowVisible(::FindWindowW(nullptr, L"disc.iso"))) << "the progress dialog went";
         EXPECT_EQ(form.Form().IsEnded(), close) << (close ? "closed" : "cancelled");
         EXPECT_TRUE(::IsWindowEnabled(form.Window()));
