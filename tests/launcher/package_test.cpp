@@ -7,7 +7,6 @@
 
 #include <tlhelp32.h>
 
-#include <cstdlib>
 #include <optional>
 #include <set>
 #include <string>
@@ -34,12 +33,9 @@ std::string BuildPath(std::string path) {
     return path[0] == '\\' ? "Z:" + path : path;
 }
 
-// `make dist` points the tests at the packages it made; otherwise this build's own. The
-// zip's test runs what the package_zip fixture unpacked from the same folder.
-std::string PackageFolder() {
-    const char* chosen = std::getenv("PLIVORA_PACKAGE_DIR");
-    return chosen && *chosen ? BuildPath(chosen) : ModuleFolder() + "\\package";
-}
+// Where the target `packages` made them; the zip's test runs what the package_zip fixture
+// unpacked from there.
+std::string PackageFolder() { return BuildPath(PLIVORA_PACKAGE_DIR); }
 
 bool FolderExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -236,7 +232,7 @@ TEST(PackageTest, InstallsSilentlyStartsAndUninstallsWhatItInstalled) {
             return !FolderExists(menu) && !UninstallEntryExists() &&
                    fakes::FolderEntries(folder) == std::vector<std::string>{"notes.txt"};
         },
-        60000))
+        std::chrono::seconds(60)))
         << "left behind: start menu " << FolderExists(menu) << ", uninstall entry " << UninstallEntryExists()
         << ", files " << fakes::FolderEntries(folder).size();
     DeleteFileA((folder + "\\notes.txt").c_str());
