@@ -76,7 +76,7 @@ bench: host
 	$(HOST)/bench/plivora_bench
 	$(HOST)/bench/disc_image_bench
 
-# Create against the floor of plain file calls, under Wine.
+# Create, start-up and Make Disc Image under Wine, each against its floor of plain calls.
 bench-win: win
 	@$(WINE_BUILD) \
 	  tools/with-wine.sh $$d $$a cmake --build $$d --target bench-win
