@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::vector<char> block(BlockStream::kBlockBytes);
+    std::vector<char> block(iso::BlockStream::kBlockBytes);
     const double floor = BestOf(
         runs,
         [&] {
