@@ -6,9 +6,10 @@ WIN64 := build/win64
 ASAN := build/asan
 PACKAGE := build/package
 VERSION := $(shell awk '/^project/ { for (i = 1; i < NF; i++) if ($$i == "VERSION") print $$(i + 1) }' CMakeLists.txt)
-# Sets d (build folder) and a (Wine architecture): the shipped build where this machine
-# starts 32-bit programs, else the x86-64 one.
-PICK_WINE_BUILD = if tools/can-run-win32.sh; then d=$(WIN) a=win32; else $(MAKE) --no-print-directory win64 >/dev/null; d=$(WIN64) a=win64; fi;
+# The Windows build whose programs this machine runs (tools/wine-build.sh decides), built,
+# as d (its folder) and a (its Wine architecture) for the rest of a recipe.
+WINE_BUILD = set -- $$(tools/wine-build.sh) && d=$$1 a=$$2 && \
+  $(MAKE) --no-print-directory $$(basename $$d) >/dev/null || exit 1;
 MINGW = -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=tools/toolchain-$(1)-mingw.cmake
 
 .PHONY: all setup host win win64 test test-host test-win reproducible soak sanitize bench bench-win run pictures screenshot dist clean
@@ -42,15 +43,15 @@ win64: setup $(WIN64)/CMakeCache.txt
 test: test-host test-win reproducible
 test-host: host
 	ctest --test-dir $(HOST) --output-on-failure --no-tests=error
+# The package tests run on packages made from the build under test.
 test-win: win
-	@if tools/can-run-win32.sh; then \
-	  tools/with-wine.sh $(WIN) win32 ctest --test-dir $(WIN) --output-on-failure --no-tests=error; \
-	else \
+	@$(WINE_BUILD) \
+	if [ $$d != $(WIN) ]; then \
 	  echo "This machine cannot start 32-bit programs; running the Windows tests of the x86-64 build."; \
-	  ctest --test-dir $(WIN) -R 'imports|manifest|sizes' --output-on-failure --no-tests=error && \
-	  $(MAKE) --no-print-directory win64 && \
-	  tools/with-wine.sh $(WIN64) win64 ctest --test-dir $(WIN64) --output-on-failure --no-tests=error; \
-	fi
+	  ctest --test-dir $(WIN) -R 'imports|manifest|sizes' --output-on-failure --no-tests=error || exit 1; \
+	fi; \
+	cmake --build $$d --target packages >/dev/null && \
+	tools/with-wine.sh $$d $$a ctest --test-dir $$d --output-on-failure --no-tests=error
 
 # The shipped programs and both packages, built a second time from a copy of the sources
 # in another folder without the compiler cache (about half a minute; no tests rebuilt),
@@ -61,7 +62,7 @@ reproducible: setup $(WIN)/CMakeCache.txt
 # The handle soak at full length: 10,000 paints and 1,000 hovers per help button (the
 # test run above does 200 and 50, enough for every leaking path to repeat).
 soak: win
-	@$(PICK_WINE_BUILD) \
+	@$(WINE_BUILD) \
 	  PLIVORA_SOAK_PAINTS=10000 PLIVORA_SOAK_HOVERS=1000 tools/with-wine.sh $$d $$a \
 	    ctest --test-dir $$d -R controls_soak --output-on-failure --no-tests=error
 
@@ -71,12 +72,13 @@ sanitize: setup $(ASAN)/CMakeCache.txt
 	ctest --test-dir $(ASAN) --output-on-failure --no-tests=error
 
 bench: host
+	cmake --build $(HOST) -j $(JOBS) --target plivora_bench disc_image_bench
 	$(HOST)/bench/plivora_bench
 	$(HOST)/bench/disc_image_bench
 
-# Create against the floor of plain file calls, under Wine.
+# Create, start-up and Make Disc Image under Wine, each against its floor of plain calls.
 bench-win: win
-	@$(PICK_WINE_BUILD) \
+	@$(WINE_BUILD) \
 	  tools/with-wine.sh $$d $$a cmake --build $$d --target bench-win
 
 # Builds the program and starts it from its distribution folder under Wine.
@@ -91,17 +93,15 @@ screenshot: pictures
 # What users get: a zip of the shipped distribution folder and its installer, in
 # build/package, tested under Wine (unpacked and run; installed silently, started,
 # uninstalled). A kernel that cannot start 32-bit programs runs the same tests on the
-# x86-64 build's packages instead, and says so.
+# x86-64 build's packages (build/package-x64) instead, and says so.
 dist: win
-	dist/make-package.sh $(WIN)/dist $(PACKAGE) x86-unicode $(VERSION)
-	@if tools/can-run-win32.sh; then \
-	  PLIVORA_PACKAGE_DIR=$(CURDIR)/$(PACKAGE) tools/with-wine.sh $(WIN) win32 \
-	    ctest --test-dir $(WIN) -R '^package_' --output-on-failure --no-tests=error; \
-	else \
+	cmake --build $(WIN) --target packages
+	@$(WINE_BUILD) \
+	if [ $$d != $(WIN) ]; then \
 	  echo "This machine cannot start 32-bit programs; testing the x86-64 build's packages in their place."; \
-	  $(MAKE) --no-print-directory win64 && \
-	  tools/with-wine.sh $(WIN64) win64 ctest --test-dir $(WIN64) -R '^package_' --output-on-failure --no-tests=error; \
-	fi
+	  cmake --build $$d --target packages >/dev/null || exit 1; \
+	fi; \
+	tools/with-wine.sh $$d $$a ctest --test-dir $$d -R '^package_' --output-on-failure --no-tests=error
 	@ls -l $(PACKAGE)
 
 clean:

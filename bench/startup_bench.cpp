@@ -1,5 +1,5 @@
 // Time from process start until the form is shown and waiting for input, for the
-// program against a minimal one that shows the same dialog template and nothing else.
+// program against a bare one that shows the same dialog template and nothing else.
 // Prints figures only.
 #include <windows.h>
 
@@ -62,7 +62,7 @@ long long FileSize(const std::string& path) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::printf("usage: startup_bench PROGRAM.exe MINIMAL.exe [ROUNDS]\n");
+        std::printf("usage: startup_bench PROGRAM.exe BARE_DIALOG.exe [ROUNDS]\n");
         return 2;
     }
     const std::string programPath = WindowsPath(argv[1]), minimalPath = WindowsPath(argv[2]);
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     const double p = Median(program), m = Median(minimal);
     std::printf("start-up until shown and idle, median of %d rounds:\n", rounds);
     std::printf("  PlivoraAssistant.exe  %8.1f ms\n", p);
-    std::printf("  minimal dialog        %8.1f ms\n", m);
+    std::printf("  bare dialog           %8.1f ms\n", m);
     std::printf("  ratio                 %8.2f\n", m > 0 ? p / m : 0.0);
     std::printf("  program size          %8lld bytes\n", FileSize(programPath));
     return 0;

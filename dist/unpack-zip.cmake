@@ -2,11 +2,7 @@
 # the documents packing adds: ReadMe.txt, Guide.html and the guide's pictures. Programs
 # match byte for byte, or, in a signed package, once their signature is removed.
 # cmake -DPACKAGE_DIR=... -DNAME=... -DDIST=... -DINTO=... -P unpack-zip.cmake
-# PLIVORA_PACKAGE_DIR in the environment names another package folder to check.
 cmake_policy(SET CMP0057 NEW)
-if(DEFINED ENV{PLIVORA_PACKAGE_DIR})
-  set(PACKAGE_DIR $ENV{PLIVORA_PACKAGE_DIR})
-endif()
 set(zip ${PACKAGE_DIR}/${NAME}.zip)
 if(NOT EXISTS ${zip})
   message(FATAL_ERROR "No package zip at ${zip}")

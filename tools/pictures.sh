@@ -20,7 +20,7 @@ pictures=(
   "system-menu guide/system-menu.png  the system menu with Make Disc Image and Open a Disc"
 )
 
-if tools/can-run-win32.sh; then build=build/win arch=win32; else build=build/win64 arch=win64; fi
+read -r build arch < <(tools/wine-build.sh)
 make --no-print-directory "$(basename "$build")" >/dev/null
 cmake --build "$build" --target picture_driver >/dev/null
 source tools/wine-env.sh "$build/runprefix" "$arch"

@@ -5,13 +5,9 @@
 set -eu
 here=$(dirname "$(readlink -f "$0")")
 cd "$here/.."
-if tools/can-run-win32.sh; then
-  build=build/win arch=win32
-else
-  echo "This machine cannot start 32-bit programs; running the x86-64 build instead."
-  make --no-print-directory win64 >/dev/null
-  build=build/win64 arch=win64
-fi
+read -r build arch < <(tools/wine-build.sh)
+[ "$arch" = win32 ] || echo "This machine cannot start 32-bit programs; running the x86-64 build instead."
+make --no-print-directory "$(basename "$build")" >/dev/null
 source tools/wine-env.sh "$build/runprefix" "$arch"
 wine_prefix_ready || exit 1
 XVFB_PID=""

@@ -3,7 +3,9 @@
 export WINEPREFIX="$(readlink -m "$1")"
 export WINEARCH="$2"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer dialogs; and no menu builder, which would put the prefix's
+# Start-menu entries and file types into the user's own desktop menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine names Linux files in the locale's character set: in a plain "C" locale (a fresh
 # account, a job without a login) a name outside ASCII cannot be written at all.
 if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then

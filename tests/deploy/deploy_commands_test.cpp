@@ -109,8 +109,8 @@ TEST_F(CreateTest, SuccessRunsEveryStepInOrderAndLeavesThePanel) {
                                  std::string("copy ") + Backup + " -> " + ProgramFolder,
                                  std::string("notify ") + ProgramFolder,
                                  std::string("copy ") + WorkingCopy + " -> D:\\Disc\\", "notify D:\\Disc\\",
-                                 "unregister [\"index.html\" /verbose ] DontAsk", "arrow", "enable 3 on",
-                                 "enable 32 on"));
+                                 "unregister [\"index.html\" /verbose ] DontAsk", "arrow", "Enable 3",
+                                 "Enable 32"));
     EXPECT_EQ(platform.WrittenText,
               "[autorun]\nopen=Plivora.exe \"index.html\" /verbose \nicon=Plivora.exe\n");
     EXPECT_EQ(form.OpenEntry(), "open=Plivora.exe \"index.html\" /verbose ");
@@ -128,12 +128,12 @@ TEST_F(CreateTest, FailedWriteStopsBeforeAnyCopyAndKeepsTestAsItWas) {
 
         Create(form, platform, 0, 0);
 
-        EXPECT_THAT(log, ElementsAre("wait", "write D:\\Disc\\autorun.inf", "arrow", "refresh", "repaint"));
+        EXPECT_THAT(log, ElementsAre("wait", "write D:\\Disc\\autorun.inf", "arrow", "Refresh", "Repaint"));
         EXPECT_EQ(form.IsEnabled(TestButton), testEnabled);
         EXPECT_FALSE(form.IsEnabled(MakeImageItem)) << "the folder may not match the form";
         EXPECT_EQ(form.GuidanceTitle(), "Plivora Assistant");
         EXPECT_EQ(form.GuidanceText(), Message(MsgWriteFailed));
-        EXPECT_EQ(view.RefreshedText, Message(MsgWriteFailed));
+        EXPECT_EQ(view.Label, Message(MsgWriteFailed));
         // The entries are composed all the same.
         EXPECT_EQ(form.OpenEntry(), "open=Plivora.exe \"index.html\" /verbose ");
     }
@@ -144,7 +144,7 @@ TEST_F(CreateTest, EmptyBaseFolderFailsAsAWriteWithoutTouchingTheDriveRoot) {
 
     Create(form, platform, 0, 0);
 
-    EXPECT_THAT(log, ElementsAre("wait", "arrow", "refresh", "repaint"));
+    EXPECT_THAT(log, ElementsAre("wait", "arrow", "Refresh", "Repaint"));
     EXPECT_EQ(form.GuidanceText(), Message(MsgWriteFailed));
     EXPECT_FALSE(form.IsEnabled(TestButton));
 }
@@ -158,7 +158,7 @@ TEST_F(CreateTest, MissingBackupGoesUnreported) {
 
     EXPECT_THAT(log, Not(Contains(std::string("copy ") + Backup + " -> " + ProgramFolder)));
     EXPECT_THAT(log, Contains(std::string("copy ") + WorkingCopy + " -> D:\\Disc\\"));
-    EXPECT_THAT(log, Not(Contains("refresh")));
+    EXPECT_THAT(log, Not(Contains("Refresh")));
     EXPECT_EQ(form.GuidanceText(), textBefore);
     EXPECT_TRUE(form.IsEnabled(TestButton));
 }
@@ -194,7 +194,7 @@ TEST_F(CreateTest, CopyFaultsAreWordedAndCarryOn) {
             expected.push_back(std::string("copy ") + WorkingCopy + " -> D:\\Disc\\");
             expected.push_back("notify D:\\Disc\\");
         }
-        for (const char* step : {"refresh", "repaint", "unregister [\"index.html\" /verbose ] DontAsk", "arrow"})
+        for (const char* step : {"Refresh", "Repaint", "unregister [\"index.html\" /verbose ] DontAsk", "arrow"})
             expected.push_back(step);
         EXPECT_EQ(std::vector<std::string>(log.begin(), log.begin() + std::min(log.size(), expected.size())),
                   expected);
@@ -275,8 +275,8 @@ TEST_F(CreateTest, FullSuccessReplacesWhatItMadeUntrueWithTheStageMessage) {
             Create(form, platform, 0, 0);
             const std::string stage = Message(*icon ? MsgReadyToCreate : MsgTargetChosen);
             EXPECT_EQ(form.GuidanceText(), replaced ? stage : text);
-            EXPECT_EQ(view.RefreshedText, form.GuidanceText());
-            EXPECT_EQ(std::count(log.begin(), log.end(), "repaint"), replaced ? 1 : 0);
+            EXPECT_EQ(view.Label, form.GuidanceText());
+            EXPECT_EQ(std::count(log.begin(), log.end(), "Repaint"), replaced ? 1 : 0);
             EXPECT_TRUE(form.IsEnabled(MakeImageItem));
         }
     }
@@ -376,7 +376,7 @@ TEST_F(CreateTest, DiscCheckStopsCreateBeforeAnythingIsWritten) {
             EXPECT_THAT(log, Contains("write D:\\Disc\\autorun.inf"));
             continue;
         }
-        EXPECT_THAT(log, ElementsAre("refresh", "repaint")) << "nothing written, copied or unregistered";
+        EXPECT_THAT(log, ElementsAre("Refresh", "Repaint")) << "nothing written, copied or unregistered";
         EXPECT_EQ(form.GuidanceTitle(), "Plivora Assistant");
         EXPECT_EQ(form.GuidanceText(), Message(c.message, c.insert));
         EXPECT_EQ(form.OpenEntry(), "open=earlier") << "nothing composed";
@@ -470,7 +470,7 @@ TEST_F(CreateTest, ZeroSplashDurationBecomesFiveAndShowsAtTheNextRefresh) {
     EXPECT_THAT(platform.WrittenText, HasSubstr("/splash \"splash.bmp$5\" "));
     EXPECT_EQ(settings.SplashSeconds, "5");
     form.RefreshControls();
-    EXPECT_EQ(view.RefreshedSettings.SplashSeconds, "5");
+    EXPECT_EQ(view.Controls.SplashSeconds, "5");
 }
 
 TEST_F(CreateTest, TestRunsTheLastCreatedEntriesWithTheDiscsOwnLauncher) {
@@ -486,7 +486,7 @@ TEST_F(CreateTest, TestRunsTheLastCreatedEntriesWithTheDiscsOwnLauncher) {
     platform.MissingFiles = {"D:\\Disc\\Plivora.exe"};
     log.clear();
     plivora::Test(form, platform);
-    EXPECT_THAT(log, ElementsAre("refresh", "repaint"));
+    EXPECT_THAT(log, ElementsAre("Refresh", "Repaint"));
     EXPECT_EQ(form.GuidanceText(), Message(MsgLauncherMissing));
     EXPECT_TRUE(form.IsEnabled(TestButton));
 }

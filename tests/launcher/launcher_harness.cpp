@@ -44,15 +44,6 @@ BOOL CALLBACK FindInProcess(HWND window, LPARAM parameter) {
 
 }  // namespace
 
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (condition()) return true;
-        if (GetTickCount64() >= deadline) return false;
-        Sleep(20);
-    }
-}
-
 Disc::Disc() {
     const std::string built = fakes::ModuleFolder() + "\\Plivora.exe";
     CopyFileA(built.c_str(), (folder_ / "Plivora.exe").c_str(), FALSE);
@@ -159,9 +150,9 @@ HWND LauncherRun::FindWindowOfClass(const std::string& className) const {
     return FindVisibleWindow(processId_, std::string(), className);
 }
 
-HWND LauncherRun::WaitForWindow(const std::string& title, DWORD timeoutMs) const {
+HWND LauncherRun::WaitForWindow(const std::string& title) const {
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindWindowTitled(title)) != nullptr; }, timeoutMs);
+    WaitFor([&] { return (found = FindWindowTitled(title)) != nullptr; });
     return found;
 }
 
@@ -179,8 +170,6 @@ std::string ItemText(HWND dialog, int id) {
 
 std::string MessageBoxText(HWND box) { return ItemText(box, 0xFFFF); }
 
-void Click(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
 std::string Unusable(HWND window) {
     if (!IsWindow(window)) return "no window";
     if (!IsWindowVisible(window)) return "hidden";
@@ -196,17 +185,6 @@ std::string Unusable(HWND window) {
 
 bool HasOwnIcons(HWND window) {
     return SendMessageA(window, WM_GETICON, ICON_SMALL, 0) && SendMessageA(window, WM_GETICON, ICON_BIG, 0);
-}
-
-HWND FocusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
-void PressKey(HWND window, UINT key) {
-    HWND focus = FocusOf(window);
-    PostMessageA(focus ? focus : window, WM_KEYDOWN, key, 1);
 }
 
 RememberedAnswerKey::RememberedAnswerKey(std::string arguments) : arguments_(std::move(arguments)) {

@@ -4,16 +4,19 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "user_input.h"
+#include "wait_for.h"
 #include "win32_test_support.h"
 
 namespace plivora::launcher_tests {
 
-// Polls until the condition holds or the deadline passes; true when it held.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 20000);
+using fakes::Click;
+using fakes::FocusOf;
+using fakes::PressKey;
+using fakes::WaitFor;
 
 struct Record {
     std::string Program;  // the recording program's name without ".exe"
@@ -72,7 +75,7 @@ public:
     // A visible top-level window of this run with the exact title, or null.
     HWND FindWindowTitled(const std::string& title) const;
     HWND FindWindowOfClass(const std::string& className) const;
-    HWND WaitForWindow(const std::string& title, DWORD timeoutMs = 20000) const;
+    HWND WaitForWindow(const std::string& title) const;
 
 private:
     HANDLE process_ = nullptr;
@@ -85,7 +88,6 @@ HWND FindVisibleWindow(DWORD processId, const std::string& title, const std::str
 std::string ItemText(HWND dialog, int id);
 // A message box's text (its static control).
 std::string MessageBoxText(HWND box);
-void Click(HWND dialog, int id);
 
 // What keeps a person from using the window: empty when it is visible, enabled, not
 // minimised and wholly on the screen.
@@ -93,10 +95,6 @@ std::string Unusable(HWND window);
 // Whether the window has icons of its own for its title bar and the task bar. Wine
 // answers WM_GETICON only inside the window's own process.
 bool HasOwnIcons(HWND window);
-// The control with the keyboard focus in the window's thread, or null.
-HWND FocusOf(HWND window);
-// A key pressed on the focused control, as the keyboard delivers it.
-void PressKey(HWND window, UINT key);
 
 // The launcher's key for the remembered answer, under HKEY_CURRENT_USER\Software\Classes;
 // its first part is removed with the whole tree at the end.

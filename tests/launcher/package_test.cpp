@@ -7,7 +7,6 @@
 
 #include <tlhelp32.h>
 
-#include <cstdlib>
 #include <optional>
 #include <set>
 #include <string>
@@ -27,13 +26,15 @@ using fakes::ModuleFolder;
 const char* const UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\PlivoraAssistant";
 const char* const ProgramTitle = "Plivora Assistant 2.1";
 
-// A folder of the build machine that the environment names, or the fallback: `make dist`
-// and the signed packing point the tests at the packages they made and unpacked.
+// A folder of the build machine that the environment names, or the fallback: the signed
+// packing points the tests at the packages it made and unpacked.
 std::string ChosenFolder(const char* variable, const std::string& fallback = {}) {
     const char* chosen = std::getenv(variable);
     return chosen && *chosen ? BuildPath(chosen) : fallback;
 }
-std::string PackageFolder() { return ChosenFolder("PLIVORA_PACKAGE_DIR", ModuleFolder() + "\\package"); }
+// Where the target `packages` made them, unless the signed packing names its own; the
+// zip's test runs what the package_zip fixture unpacked from there.
+std::string PackageFolder() { return ChosenFolder("PLIVORA_PACKAGE_DIR", BuildPath(PLIVORA_PACKAGE_DIR)); }
 std::string UnpackedFolder() {
     return ChosenFolder("PLIVORA_UNZIPPED_DIR", ModuleFolder() + "\\unzipped") + "\\" PLIVORA_PACKAGE_NAME;
 }
@@ -246,7 +247,7 @@ TEST(PackageTest, InstallsSilentlyStartsAndUninstallsWhatItInstalled) {
             return !FolderExists(menu) && !UninstallEntryExists() &&
                    fakes::FolderEntries(folder) == std::vector<std::string>{"notes.txt"};
         },
-        60000))
+        std::chrono::seconds(60)))
         << "left behind: start menu " << FolderExists(menu) << ", uninstall entry " << UninstallEntryExists()
         << ", files " << fakes::FolderEntries(folder).size();
     DeleteFileA((folder + "\\notes.txt").c_str());

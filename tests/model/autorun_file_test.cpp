@@ -64,10 +64,10 @@ TEST(AutorunFileTest, OnlyWhatThisProgramCouldHaveWrittenIsReadBack) {
         const GuidanceMessage shown = c.names.empty()     ? MsgNoDiscHere
                                       : c.leftOut.empty() ? MsgDiscReopened
                                                           : MsgSettingsLeftOut;
-        EXPECT_EQ(view.RefreshedText, catalogue.MessageText(shown, c.leftOut));
+        EXPECT_EQ(view.Label, catalogue.MessageText(shown, c.leftOut));
         if (c.names.empty()) continue;
-        EXPECT_EQ(Names(view.RefreshedSettings), c.names);
-        EXPECT_EQ(form.IsEnabled(IconButton), !view.RefreshedSettings.TargetFiles.empty())
+        EXPECT_EQ(Names(view.Controls), c.names);
+        EXPECT_EQ(form.IsEnabled(IconButton), !view.Controls.TargetFiles.empty())
             << "without its target, only a target to choose";
     }
     EXPECT_EQ(ReadAutorunFile("[autorun]\nopen=Plivora.exe \"a\" \nicon=logo.ico\n")->Settings.IconFile, "logo.ico");

@@ -1,4 +1,5 @@
 #include "form_model.h"
+#include "recording_view.h"
 
 #include <gtest/gtest.h>
 
@@ -6,66 +7,14 @@
 #include <functional>
 #include <optional>
 #include <tuple>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace plivora {
 namespace {
 
-using Calls = std::vector<std::string>;
-
-// Stands in for the form's window: keeps what its controls show, so that a test can
-// "type" into them before the model reads them back, and records every request.
-class RecordingView : public FormView {
-public:
-    void RefreshControls(const ProjectSettings& settings, const std::string& guidanceText) override {
-        calls.push_back("Refresh");
-        controls = settings;
-        label = guidanceText;
-        if (duringRefresh) duringRefresh();
-    }
-    void ReadControls(ProjectSettings& settings, std::string& guidanceText) override {
-        calls.push_back("Read");
-        settings = controls;
-        guidanceText = label;
-    }
-    void RepaintBand() override { calls.push_back("Repaint"); }
-    void ControlEnabled(int controlId, bool enabled) override {
-        calls.push_back((enabled ? "Enable " : "Disable ") + std::to_string(controlId));
-        enabled_[controlId] = enabled;
-    }
-    void ShowIconPicture(IconPicture picture, const std::string& chosenFile) override {
-        static const char* const names[] = {"Application", "Cd", "File"};
-        calls.push_back(std::string("Picture ") + names[static_cast<int>(picture)] + " " + chosenFile);
-    }
-    bool Exists(const std::string& path) const override { return missing.count(path) == 0; }
-    std::optional<std::string> ReadFile(const std::string& path) const override {
-        const auto found = files.find(path);
-        if (found == files.end()) return std::nullopt;
-        return found->second;
-    }
-    void SelectListPositions(int order, int prompt) override {
-        calls.push_back("Lists " + std::to_string(order) + " " + std::to_string(prompt));
-    }
-    bool ShownEnabled(int controlId) const {
-        const auto found = enabled_.find(controlId);
-        return found == enabled_.end() || found->second;
-    }
-
-    Calls calls;
-    ProjectSettings controls;
-    std::string label;
-    std::function<void()> duringRefresh;
-    // Paths that name nothing, as a name with stand-in letters does.
-    std::set<std::string> missing;
-    // Files the view can read, by path.
-    std::map<std::string, std::string> files;
-
-private:
-    std::map<int, bool> enabled_;
-};
+using Calls = fakes::EventLog;
+using fakes::RecordingView;
 
 Calls Switched(const char* verb, std::initializer_list<int> ids) {
     Calls calls;
@@ -113,59 +62,60 @@ protected:
     void FullSetupAndCreate() {
         StartWithTarget();
         model_.IconChosen(In("logo.ico"), "ico");
-        view_.controls.TryForce = 1;
-        view_.controls.ForceProgram1 = "iexplore.exe -k";
+        view_.Controls.TryForce = 1;
+        view_.Controls.ForceProgram1 = "iexplore.exe -k";
         model_.ForceClicked();
-        view_.controls.UseSecondary = 1;
+        view_.Controls.UseSecondary = 1;
         model_.SecondaryClicked();
         model_.SecondaryChosen(In("setup\\setup.exe"));
-        view_.controls.UseSplash = 1;
+        view_.Controls.UseSplash = 1;
         model_.SplashClicked();
         model_.SplashChosen(In("splash.bmp"));
         model_.SetEnabled(TestButton, true);
-        view_.calls.clear();
+        calls_.clear();
     }
     // As above, with the launcher copied: Make Disc Image is usable.
     void FullSetupAndCreateWithLauncher() {
         FullSetupAndCreate();
         model_.LauncherCopied(true);
-        view_.calls.clear();
+        calls_.clear();
     }
 
     BuiltInTexts texts_;
     GuidanceCatalogue catalogue_{texts_};
-    RecordingView view_;
+    Calls calls_;
+    RecordingView view_{calls_};
     FormModel model_{view_, catalogue_};
 };
 
 TEST_F(FormModelTest, TypicalUseUpToCreate) {
     model_.SetFolders("C:\\Work", "C:\\Tools\\");
     model_.Start();
-    EXPECT_EQ(view_.calls, Disabled({32, 1026, 1007, 1027, 1008}) + NoTargetStage + Calls{"Refresh"});
+    EXPECT_EQ(calls_, Disabled({32, 1026, 1007, 1027, 1008}) + NoTargetStage + Calls{"Refresh"});
     EXPECT_EQ(model_.GuidanceTitle(), "Plivora Assistant");
-    EXPECT_EQ(view_.label, Text(MsgWelcome));
+    EXPECT_EQ(view_.Label, Text(MsgWelcome));
     for (int id : {BaseFolderBox, BaseFolderButton, ExitButton}) EXPECT_TRUE(model_.IsEnabled(id));
 
-    view_.calls.clear();
+    calls_.clear();
     model_.BaseFolderChosen(Base);
-    EXPECT_EQ(view_.calls, (Calls{"Picture Cd ", "Refresh"} + NoTargetStage + Enabled({1010, 1002, 1028}) +
+    EXPECT_EQ(calls_, (Calls{"Picture Cd ", "Refresh"} + NoTargetStage + Enabled({1010, 1002, 1028}) +
                             Calls{"Repaint"}));
-    EXPECT_EQ(view_.controls.BaseFolder, Base);
-    EXPECT_EQ(view_.label, Text(MsgBaseFolderChosen));
+    EXPECT_EQ(view_.Controls.BaseFolder, Base);
+    EXPECT_EQ(view_.Label, Text(MsgBaseFolderChosen));
     EXPECT_FALSE(model_.IsEnabled(IconButton));
 
-    view_.calls.clear();
+    calls_.clear();
     ChooseTarget("docs\\index.html");
-    EXPECT_EQ(view_.calls,
+    EXPECT_EQ(calls_,
               Enabled({2}) + Calls{"Refresh"} +
                   Enabled({1028, 1002, 1010, 1029, 1030, 1001, 1011, 1003, 1004, 1005, 1006, 1032, 1033}) +
                   Disabled({3}) + Calls{"Read"} + Disabled({1026, 1007, 1027, 1008}) +
                   Disabled({1012, 1013, 1039, 1040}) + Disabled({1035, 1038, 1036}) + Enabled({2}) +
                   Disabled({3}) + Calls{"Repaint"});
     EXPECT_EQ(model_.Settings().TargetFiles, "docs\\index.html");
-    EXPECT_EQ(view_.label, Text(MsgTargetChosen));
+    EXPECT_EQ(view_.Label, Text(MsgTargetChosen));
 
-    view_.controls.Verbose = 1;
+    view_.Controls.Verbose = 1;
     model_.SwitchClicked();
     EXPECT_EQ(model_.Settings().Verbose, 1);
     EXPECT_FALSE(model_.IsEnabled(TestButton));
@@ -195,7 +145,7 @@ TEST_F(FormModelTest, ReChoosingTheBaseFolderKeepsSwitchesForTheNextTarget) {
          {CreateButton, Program1Box, Program2Caption, SecondaryBox, PromptList, SplashButton, SecondsBox}) {
         EXPECT_TRUE(model_.IsEnabled(id)) << id;
     }
-    EXPECT_EQ(view_.label, Text(MsgTargetChosen));
+    EXPECT_EQ(view_.Label, Text(MsgTargetChosen));
 }
 
 // A folder's autorun.inf decides what choosing it says, and whether Open a Disc takes it.
@@ -215,19 +165,19 @@ TEST_F(FormModelTest, AFolderIsToldByItsAutorunFile) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder);
-        view_.files.clear();
-        if (c.file) view_.files["D:\\Disc\\autorun.inf"] = *c.file;
+        view_.Files.clear();
+        if (c.file) view_.Files["D:\\Disc\\autorun.inf"] = *c.file;
         FullSetupAndCreate();
         model_.BaseFolderChosen("D:\\Disc");
-        EXPECT_EQ(view_.label, c.chosenText);
+        EXPECT_EQ(view_.Label, c.chosenText);
 
         FullSetupAndCreate();
         const ProjectSettings before = model_.Settings();
         model_.DiscChosen("D:\\Disc");
         EXPECT_EQ(model_.Settings() != before, c.reopens);
         if (!c.reopens) {
-            EXPECT_EQ(view_.calls, (Calls{"Refresh", "Repaint"}));
-            EXPECT_EQ(view_.label, Text(MsgNoDiscHere));
+            EXPECT_EQ(calls_, (Calls{"Refresh", "Repaint"}));
+            EXPECT_EQ(view_.Label, Text(MsgNoDiscHere));
             continue;
         }
         const ProjectSettings& s = model_.Settings();
@@ -235,11 +185,11 @@ TEST_F(FormModelTest, AFolderIsToldByItsAutorunFile) {
         EXPECT_EQ(std::tie(s.TargetFiles, s.IconFile, s.SecondaryProgram), std::tie("a.htm", "i.ico", "s.exe"));
         EXPECT_EQ(s.UseSecondary + s.UseSplash + s.TryForce, 1) << "unticked switches and their paths are cleared";
         EXPECT_EQ(std::tie(s.SplashFile, s.ForceProgram1), std::tie("", ""));
-        EXPECT_NE(std::find(view_.calls.begin(), view_.calls.end(), "Lists 1 2"), view_.calls.end());
-        EXPECT_NE(std::find(view_.calls.begin(), view_.calls.end(), "Picture File D:\\Disc\\i.ico"),
-                  view_.calls.end());
-        EXPECT_EQ(view_.label, Text(MsgDiscReopened));
-        EXPECT_EQ(view_.controls.TargetFiles, "a.htm");
+        EXPECT_NE(std::find(calls_.begin(), calls_.end(), "Lists 1 2"), calls_.end());
+        EXPECT_NE(std::find(calls_.begin(), calls_.end(), "Picture File D:\\Disc\\i.ico"),
+                  calls_.end());
+        EXPECT_EQ(view_.Label, Text(MsgDiscReopened));
+        EXPECT_EQ(view_.Controls.TargetFiles, "a.htm");
         EXPECT_TRUE(model_.IsEnabled(CreateButton) && model_.IsEnabled(SecondaryButton));
         EXPECT_FALSE(model_.IsEnabled(TestButton) || model_.IsEnabled(MakeImageItem) || model_.IsEnabled(SplashBox));
     }
@@ -252,11 +202,11 @@ TEST_F(FormModelTest, CancelledOrEmptyFolderChoiceLeavesNoBaseFolder) {
             model_.BaseFolderCancelled();
         else
             model_.BaseFolderChosen("");
-        EXPECT_EQ(view_.calls, (Calls{"Picture Application ", "Refresh"} + NoTargetStage + Calls{"Repaint"}));
+        EXPECT_EQ(calls_, (Calls{"Picture Application ", "Refresh"} + NoTargetStage + Calls{"Repaint"}));
         EXPECT_EQ(model_.Settings().BaseFolder, "");
         EXPECT_EQ(model_.Settings().TargetFiles, "");
         EXPECT_EQ(model_.Picture(), IconPicture::ApplicationIcon);
-        EXPECT_EQ(view_.label, Text(MsgBaseFolderFailed));
+        EXPECT_EQ(view_.Label, Text(MsgBaseFolderFailed));
         EXPECT_TRUE(model_.IsEnabled(BaseFolderButton));
     }
 }
@@ -265,11 +215,11 @@ TEST_F(FormModelTest, TargetOutsideTheBaseFolderDisablesCreate) {
     for (const char* outside :
          {"C:\\CD_Temp2\\x.htm", "D:\\CD_Temp\\x.htm", "C:\\x.htm", "c:\\cd_temp2\\x.htm"}) {
         StartWithTarget();
-        view_.calls.clear();
+        calls_.clear();
         model_.TargetChosen(outside, {outside});
-        EXPECT_EQ(view_.calls, Calls{"Refresh"} + Disabled({2, 3}) + Calls{"Repaint"}) << outside;
+        EXPECT_EQ(calls_, Calls{"Refresh"} + Disabled({2, 3}) + Calls{"Repaint"}) << outside;
         EXPECT_EQ(model_.Settings().TargetFiles, "");
-        EXPECT_EQ(view_.label, Text(MsgFileOutsideBase));
+        EXPECT_EQ(view_.Label, Text(MsgFileOutsideBase));
         // The icon and the switches stay usable.
         EXPECT_TRUE(model_.IsEnabled(IconButton));
     }
@@ -284,27 +234,27 @@ TEST_F(FormModelTest, SeveralTargetsAreJoinedInDialogOrder) {
 
 TEST_F(FormModelTest, TargetChoiceWithoutFilesCountsAsCancelled) {
     StartWithTarget();
-    view_.calls.clear();
+    calls_.clear();
     model_.TargetChosen(Base, {});
     model_.TargetCancelled();
-    EXPECT_EQ(view_.calls, (Calls{"Repaint", "Repaint"}));
+    EXPECT_EQ(calls_, (Calls{"Repaint", "Repaint"}));
     EXPECT_EQ(model_.Settings().TargetFiles, "index.html");
 }
 
 TEST_F(FormModelTest, IconBeforeTargetThenTargetIsReadyToCreate) {
     StartWithTarget();
     model_.TargetChosen("D:\\x.htm", {"D:\\x.htm"});
-    view_.calls.clear();
+    calls_.clear();
     model_.IconChosen(In("art\\logo.ICO"), "ICO");
-    EXPECT_EQ(view_.calls,
+    EXPECT_EQ(calls_,
               (Calls{"Picture File C:\\CD_Temp\\art\\logo.ICO", "Refresh", "Disable 3", "Repaint"}));
     EXPECT_EQ(model_.Settings().IconFile, "art\\logo.ICO");
     EXPECT_EQ(model_.PictureFile(), In("art\\logo.ICO"));
-    EXPECT_EQ(view_.label, Text(MsgIconChosen));
+    EXPECT_EQ(view_.Label, Text(MsgIconChosen));
     ChooseTarget("index.html");
-    EXPECT_EQ(view_.label, Text(MsgReadyToCreate));
+    EXPECT_EQ(view_.Label, Text(MsgReadyToCreate));
     model_.IconChosen(In("run.Exe"), "Exe");
-    EXPECT_EQ(view_.label, Text(MsgReadyToCreate));
+    EXPECT_EQ(view_.Label, Text(MsgReadyToCreate));
 }
 
 TEST_F(FormModelTest, IconWithWrongExtensionIsIgnoredBeforeTheInsideTest) {
@@ -312,12 +262,12 @@ TEST_F(FormModelTest, IconWithWrongExtensionIsIgnoredBeforeTheInsideTest) {
     model_.IconChosen(In("logo.ico"), "ico");
     const ProjectSettings before = model_.Settings();
     const std::string text = model_.GuidanceText();
-    view_.calls.clear();
+    calls_.clear();
     model_.IconChosen(In("logo.bmp"), "bmp");
     model_.IconChosen("D:\\logo.bmp", "bmp");
     model_.IconChosen(In("logo"), "");
     model_.IconCancelled();
-    EXPECT_EQ(view_.calls, Calls(4, "Repaint"));
+    EXPECT_EQ(calls_, Calls(4, "Repaint"));
     EXPECT_EQ(model_.Settings(), before);
     EXPECT_EQ(model_.GuidanceText(), text);
 }
@@ -326,12 +276,12 @@ TEST_F(FormModelTest, IconOutsideEmptiesTheIconButKeepsThePicture) {
     for (const char* outside : {"D:\\logo.ico", "C:\\CD_Temp2\\logo.ico"}) {
         StartWithTarget();
         model_.IconChosen(In("logo.ico"), "ico");
-        view_.calls.clear();
+        calls_.clear();
         model_.IconChosen(outside, "ico");
-        EXPECT_EQ(view_.calls, (Calls{"Refresh", "Disable 3", "Repaint"})) << outside;
+        EXPECT_EQ(calls_, (Calls{"Refresh", "Disable 3", "Repaint"})) << outside;
         EXPECT_EQ(model_.Settings().IconFile, "");
         EXPECT_EQ(model_.Picture(), IconPicture::ChosenFileIcon);
-        EXPECT_EQ(view_.label, Text(MsgIconOutsideBase));
+        EXPECT_EQ(view_.Label, Text(MsgIconOutsideBase));
     }
 }
 
@@ -345,22 +295,22 @@ TEST_F(FormModelTest, UnusableNameIsRefusedByEveryPickerAndChangesNothingElse) {
         {"secondary", [&] { model_.SecondaryChosen(In("?.exe")); }},
         {"splash", [&] { model_.SplashChosen("D:\?.bmp"); }},
     };
-    view_.missing = {"C:\???", unusable, In("?.ico"), "D:\?.ico", In("?.exe"), "D:\?.bmp"};
+    view_.Missing = {"C:\???", unusable, In("?.ico"), "D:\?.ico", In("?.exe"), "D:\?.bmp"};
     for (const auto& [name, choose] : choices) {
         SCOPED_TRACE(name);
         FullSetupAndCreate();
         const ProjectSettings before = model_.Settings();
         choose();
-        EXPECT_EQ(view_.calls, (Calls{"Refresh", "Repaint"}));
-        EXPECT_EQ(view_.label, Text(MsgUnusableName));
+        EXPECT_EQ(calls_, (Calls{"Refresh", "Repaint"}));
+        EXPECT_EQ(view_.Label, Text(MsgUnusableName));
         EXPECT_EQ(model_.Settings(), before);
         EXPECT_TRUE(model_.IsEnabled(TestButton));
         EXPECT_EQ(model_.Picture(), IconPicture::ChosenFileIcon);
     }
     // The icon's type filter comes first: a wrong type is ignored, usable or not.
-    view_.calls.clear();
+    calls_.clear();
     model_.IconChosen(In("?.bmp"), "bmp");
-    EXPECT_EQ(view_.calls, Calls{"Repaint"});
+    EXPECT_EQ(calls_, Calls{"Repaint"});
 }
 
 // The secondary program and the splash image follow one rule.
@@ -386,11 +336,11 @@ TEST_F(FormModelTest, SwitchFileOutsideUnticksItsSwitch) {
             SCOPED_TRACE(std::string(sw.Name) + " " + outside);
             FullSetupAndCreate();
             (model_.*sw.Choose)(outside);
-            EXPECT_EQ(view_.calls, (sw.GroupOff + Calls{"Refresh", "Disable 3", "Repaint"}));
+            EXPECT_EQ(calls_, (sw.GroupOff + Calls{"Refresh", "Disable 3", "Repaint"}));
             EXPECT_EQ(model_.Settings().*sw.File, "");
             EXPECT_EQ(model_.Settings().*sw.Flag, 0);
-            EXPECT_EQ(view_.controls.*sw.Flag, 0);
-            EXPECT_EQ(view_.label, Text(MsgFileOutsideBase));
+            EXPECT_EQ(view_.Controls.*sw.Flag, 0);
+            EXPECT_EQ(view_.Label, Text(MsgFileOutsideBase));
         }
     }
 }
@@ -402,7 +352,7 @@ TEST_F(FormModelTest, SwitchFileInsideLeavesTheGuidance) {
         const std::string text = model_.GuidanceText();
         (model_.*sw.Choose)(In("sub\\f.exe"));
         (model_.*sw.Cancel)();
-        EXPECT_EQ(view_.calls, (Calls{"Refresh", "Disable 3"}));
+        EXPECT_EQ(calls_, (Calls{"Refresh", "Disable 3"}));
         EXPECT_EQ(model_.Settings().*sw.File, "sub\\f.exe");
         EXPECT_EQ(model_.Settings().*sw.Flag, 1);
         EXPECT_EQ(model_.GuidanceText(), text);
@@ -411,34 +361,34 @@ TEST_F(FormModelTest, SwitchFileInsideLeavesTheGuidance) {
 
 TEST_F(FormModelTest, TogglesUnlockTheirGroups) {
     StartWithTarget();
-    view_.controls.TryForce = 1;
+    view_.Controls.TryForce = 1;
     model_.ForceClicked();
-    view_.controls.UseSecondary = 1;
+    view_.Controls.UseSecondary = 1;
     model_.SecondaryClicked();
-    view_.controls.UseSplash = 1;
+    view_.Controls.UseSplash = 1;
     model_.SplashClicked();
     for (int id : {Program1Caption, Program1Box, Program2Caption, Program2Box, SecondaryBox, SecondaryButton,
                    OrderList, PromptList, SplashBox, SecondsBox, SplashButton}) {
         EXPECT_TRUE(model_.IsEnabled(id)) << id;
     }
-    view_.calls.clear();
-    view_.controls.TryForce = 0;
+    calls_.clear();
+    view_.Controls.TryForce = 0;
     model_.ForceClicked();
-    EXPECT_EQ(view_.calls, Disabled({3}) + Calls{"Read"} + Disabled({1026, 1007, 1027, 1008}));
+    EXPECT_EQ(calls_, Disabled({3}) + Calls{"Read"} + Disabled({1026, 1007, 1027, 1008}));
 }
 
 TEST_F(FormModelTest, HelpShowsTheTopicAndChangesNothingElse) {
     FullSetupAndCreate();
     const ProjectSettings before = model_.Settings();
     model_.HelpPressed(IDC_HELP_HIDE);
-    EXPECT_EQ(view_.calls, (Calls{"Refresh", "Repaint"}));
+    EXPECT_EQ(calls_, (Calls{"Refresh", "Repaint"}));
     EXPECT_EQ(model_.GuidanceTitle(), "Hide Plivora");
-    EXPECT_EQ(view_.label, catalogue_.TopicFor(IDC_HELP_HIDE)->Text);
+    EXPECT_EQ(view_.Label, catalogue_.TopicFor(IDC_HELP_HIDE)->Text);
     EXPECT_EQ(model_.Settings(), before);
 
-    view_.calls.clear();
+    calls_.clear();
     model_.HelpPressed(IDC_TEST_BUTTON);
-    EXPECT_TRUE(view_.calls.empty());
+    EXPECT_TRUE(calls_.empty());
     EXPECT_EQ(model_.GuidanceTitle(), "Hide Plivora");
 
     // A message brings the default title back.
@@ -449,8 +399,8 @@ TEST_F(FormModelTest, HelpShowsTheTopicAndChangesNothingElse) {
 
 TEST_F(FormModelTest, EventsRaisedByARefreshAreDropped) {
     FullSetupAndCreate();
-    view_.duringRefresh = [this] {
-        view_.controls.ForceProgram2 = "typed";
+    view_.DuringRefresh = [this] {
+        view_.Controls.ForceProgram2 = "typed";
         model_.TextChanged();
         model_.SwitchClicked();
         model_.ForceClicked();
@@ -458,7 +408,7 @@ TEST_F(FormModelTest, EventsRaisedByARefreshAreDropped) {
     model_.HelpPressed(IDC_HELP_FORCE);
     EXPECT_TRUE(model_.IsEnabled(TestButton));
     EXPECT_EQ(model_.Settings().ForceProgram2, "");
-    view_.duringRefresh = nullptr;
+    view_.DuringRefresh = nullptr;
     model_.TextChanged();
     EXPECT_FALSE(model_.IsEnabled(TestButton));
 }
@@ -467,7 +417,7 @@ TEST_F(FormModelTest, NoTargetStageTouchesNoSetting) {
     FullSetupAndCreate();
     const ProjectSettings before = model_.Settings();
     model_.ApplyStage(FormStage::StageNoTarget);
-    EXPECT_EQ(view_.calls, NoTargetStage);
+    EXPECT_EQ(calls_, NoTargetStage);
     EXPECT_EQ(model_.Settings(), before);
 }
 
@@ -499,49 +449,49 @@ TEST_F(FormModelTest, TestStaysEnabledOnlyWhileNoSettingChanges) {
         {"L accepted", [&](FormModel& m, RecordingView&) { m.SplashChosen(in); }, false},
         {"G1",
          [](FormModel& m, RecordingView& v) {
-             v.controls.TryForce = 0;
+             v.Controls.TryForce = 0;
              m.ForceClicked();
          },
          false},
         {"G2",
          [](FormModel& m, RecordingView& v) {
-             v.controls.UseSecondary = 0;
+             v.Controls.UseSecondary = 0;
              m.SecondaryClicked();
          },
          false},
         {"G3",
          [](FormModel& m, RecordingView& v) {
-             v.controls.UseSplash = 0;
+             v.Controls.UseSplash = 0;
              m.SplashClicked();
          },
          false},
         {"G4 verbose",
          [](FormModel& m, RecordingView& v) {
-             v.controls.Verbose = 1;
+             v.Controls.Verbose = 1;
              m.SwitchClicked();
          },
          false},
         {"G4 noreg",
          [](FormModel& m, RecordingView& v) {
-             v.controls.NoRegistryLookup = 1;
+             v.Controls.NoRegistryLookup = 1;
              m.SwitchClicked();
          },
          false},
         {"G4 hide",
          [](FormModel& m, RecordingView& v) {
-             v.controls.HideDialog = 1;
+             v.Controls.HideDialog = 1;
              m.SwitchClicked();
          },
          false},
         {"G5 program 1",
          [](FormModel& m, RecordingView& v) {
-             v.controls.ForceProgram1 += "x";
+             v.Controls.ForceProgram1 += "x";
              m.TextChanged();
          },
          false},
         {"G5 seconds",
          [](FormModel& m, RecordingView& v) {
-             v.controls.SplashSeconds = "9";
+             v.Controls.SplashSeconds = "9";
              m.TextChanged();
          },
          false},
@@ -608,12 +558,12 @@ TEST_F(FormModelTest, ImageOutcomesAreToldOnThePanel) {
     for (const auto& c : cases) {
         FullSetupAndCreateWithLauncher();
         model_.ImageFinished(c.Result, image, entry);
-        EXPECT_EQ(view_.calls, (Calls{"Refresh", "Repaint"}));
-        EXPECT_EQ(view_.label, c.Text);
+        EXPECT_EQ(calls_, (Calls{"Refresh", "Repaint"}));
+        EXPECT_EQ(view_.Label, c.Text);
         EXPECT_TRUE(model_.IsEnabled(MakeImageItem)) << "another image may follow";
     }
     model_.ImageInsideBase();
-    EXPECT_EQ(view_.label,
+    EXPECT_EQ(view_.Label,
               "Please save the CD-ROM image outside your CD-ROM Base Folder, or it would contain itself.");
 }
 

@@ -252,6 +252,7 @@ struct AboutVisit {
     bool active = false;
     bool focusInside = false;
     bool formDisabled = false;
+    bool closedByKey = false;
 };
 
 AboutVisit VisitAboutBox(HWND form, WPARAM key) {
@@ -269,12 +270,10 @@ AboutVisit VisitAboutBox(HWND form, WPARAM key) {
     visit.active = gui.hwndActive == about;
     visit.focusInside = gui.hwndFocus && ::IsChild(about, gui.hwndFocus);
     visit.formDisabled = !::IsWindowEnabled(form);
-    HWND target = visit.focusInside ? gui.hwndFocus : about;
-    ::PostMessageA(target, WM_KEYDOWN, key, 1);
-    ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    fakes::PressKey(about, static_cast<UINT>(key));
+    visit.closedByKey = fakes::WaitFor([&] { return !::IsWindowVisible(about); }, std::chrono::seconds(5));
     // Never leave the form's thread stuck in a box that ignored the key.
-    if (!fakes::WaitFor([&] { return !::IsWindowVisible(about); }, std::chrono::milliseconds(5000)))
-        ::PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
+    if (!visit.closedByKey) ::PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
     return visit;
 }
 
@@ -295,6 +294,7 @@ TEST_F(AssistantFormTest, AboutBoxShowsFocusedAndClosesOnEscapeOrEnter) {
         EXPECT_TRUE(visit.active);
         EXPECT_TRUE(visit.focusInside);
         EXPECT_TRUE(visit.formDisabled) << "the form waits while the box is open";
+        EXPECT_TRUE(visit.closedByKey);
         EXPECT_EQ(::FindWindowA("#32770", "About Plivora_Assistant"), nullptr);
         EXPECT_TRUE(::IsWindowEnabled(form.Window()));
         EXPECT_EQ(::GetActiveWindow(), form.Window());

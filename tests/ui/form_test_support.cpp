@@ -1,7 +1,5 @@
 #include "form_test_support.h"
 
-#include <thread>
-
 #include "control_ids.h"
 #include "wnd.h"
 
@@ -20,20 +18,6 @@ const int HelpButtons[10] = {IDC_HELP_BASE_FOLDER, IDC_HELP_TARGET, IDC_HELP_ICO
                              IDC_HELP_NO_REGISTRY, IDC_HELP_HIDE,   IDC_HELP_FORCE, IDC_HELP_SECONDARY,
                              IDC_HELP_SPLASH,      IDC_HELP_SECONDARY_PARAMS};
 
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds deadline) {
-    const auto end = std::chrono::steady_clock::now() + deadline;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
-}
-
 FormDriver::FormDriver(Pickers& pickers) : form_(std::make_unique<CAssistantDlg>(pickers, texts_)) {
     form_->Create();
     Pump();
@@ -45,15 +29,12 @@ FormDriver::~FormDriver() {
 }
 
 void FormDriver::Click(int id) {
-    ::SendMessageA(Item(id), BM_CLICK, 0, 0);
+    fakes::Click(Window(), id);
     Pump();
 }
 
 void FormDriver::PressKey(WPARAM key) {
-    HWND focus = ::GetFocus();
-    HWND target = focus && ::IsChild(Window(), focus) ? focus : Window();
-    ::PostMessageA(target, WM_KEYDOWN, key, 1);
-    ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+    fakes::PressKey(Window(), static_cast<UINT>(key));
     Pump();
 }
 

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <chrono>
-#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -12,6 +10,8 @@
 #include "assistant_dlg.h"
 #include "fake_pickers.h"
 #include "string_table_texts.h"
+#include "user_input.h"
+#include "wait_for.h"
 
 namespace plivora::fakes {
 
@@ -20,10 +20,6 @@ extern const int RuledControls[];
 extern const std::size_t RuledControlCount;
 // The ten help buttons: always usable.
 extern const int HelpButtons[10];
-
-// True when the condition holds before the deadline; waits without fixed sleeps.
-bool WaitFor(const std::function<bool()>& condition,
-             std::chrono::milliseconds deadline = std::chrono::milliseconds(10000));
 
 class FormDriver {
 public:

@@ -1,8 +1,5 @@
 #include "control_test_support.h"
 
-#include <chrono>
-#include <thread>
-
 #include "test_resources.h"
 
 namespace plivora::testing_support {
@@ -127,14 +124,8 @@ bool ControlHost::Activate() {
     return WaitFor([this] { return ::GetActiveWindow() == hwnd_; });
 }
 
-bool ControlHost::WaitFor(const std::function<bool()>& condition, int milliseconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        PumpWaitingMessages();
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+bool ControlHost::WaitFor(const std::function<bool()>& condition) {
+    return fakes::WaitFor(condition, std::chrono::seconds(20), [this] { PumpWaitingMessages(); });
 }
 
 bool ControlHost::HandleMessage(framework::Message& message) {
@@ -198,20 +189,6 @@ void DrawButton(CHoverButton& button, UINT itemState, Canvas& canvas) {
     record.rcItem = {0, 0, canvas.Width(), canvas.Height()};
     button.DrawItem(record);
     ::GdiFlush();
-}
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() > end) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
 }
 
 }  // namespace plivora::testing_support

@@ -13,6 +13,7 @@
 
 #include "dialog.h"
 #include "hover_button.h"
+#include "wait_for.h"
 
 namespace plivora::testing_support {
 
@@ -81,8 +82,8 @@ public:
     HWND Add(const char* className, const char* text, DWORD style, int id, RECT rect);
     // Makes the host the thread's active window, as a click on it would.
     bool Activate();
-    // Polls through the dialog's own message handling until the condition holds.
-    bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000);
+    // Waits, handling messages the dialog's own way, until the condition holds.
+    bool WaitFor(const std::function<bool()>& condition);
     // Each BN_CLICKED, BN_DOUBLECLICKED and EN_CHANGE the controls sent, by id.
     std::vector<std::pair<int, int>> Notifications;
 
@@ -160,7 +161,6 @@ protected:
 // Paints a button through DrawItem into a canvas as large as its client area.
 void DrawButton(CHoverButton& button, UINT itemState, Canvas& canvas);
 
-// Polls, handling the thread's messages, until the condition holds or the deadline passes.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000);
+using fakes::WaitFor;
 
 }  // namespace plivora::testing_support

@@ -1,4 +1,5 @@
-// The floor for start-up: shows the main form's dialog template and nothing else.
+// The form's dialog template shown by nothing else: what the package tests compare the
+// program's loaded libraries against, and the start-up benchmark its start-up.
 #include <windows.h>
 
 #include "resource_ids.h"

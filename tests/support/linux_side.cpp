@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ansi_wide.h"
+#include "wait_for.h"
 
 namespace plivora::fakes {
 
@@ -22,9 +23,7 @@ bool RunLinux(const std::vector<std::string>& arguments, const std::function<boo
     if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process))
         return false;
-    for (const ULONGLONG deadline = ::GetTickCount64() + 10000; !done(); ::Sleep(20))
-        if (::GetTickCount64() > deadline) return false;
-    return true;
+    return WaitFor(done, std::chrono::seconds(10));
 }
 
 bool IsLink(const std::string& path) {

@@ -35,7 +35,7 @@ bool WriteBytes(const std::string& path, const std::string& bytes);
 std::optional<std::string> ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
 // The file once it can be read, or nothing when the deadline passes first.
-std::optional<std::string> WaitForFile(const std::string& path, DWORD timeoutMs = 30000);
+std::optional<std::string> WaitForFile(const std::string& path);
 // The names in a folder, sorted, without "." and "..".
 std::vector<std::string> FolderEntries(const std::string& folder);
 // The folder of the running test program, without a trailing backslash.

@@ -7,6 +7,7 @@
 
 #include "program_folders.h"
 #include "unique_handle.h"
+#include "wait_for.h"
 
 namespace plivora::fakes {
 
@@ -75,13 +76,10 @@ std::optional<std::string> ReadBytes(const std::string& path) {
     return bytes;
 }
 
-std::optional<std::string> WaitForFile(const std::string& path, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        if (std::optional<std::string> bytes = ReadBytes(path)) return bytes;
-        if (GetTickCount64() >= deadline) return std::nullopt;
-        Sleep(20);
-    }
+std::optional<std::string> WaitForFile(const std::string& path) {
+    std::optional<std::string> bytes;
+    WaitFor([&] { return (bytes = ReadBytes(path)).has_value(); }, std::chrono::seconds(30));
+    return bytes;
 }
 
 bool FileExists(const std::string& path) { return plivora::FileExists(path); }
