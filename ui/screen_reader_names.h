@@ -5,9 +5,9 @@
 
 namespace plivora {
 
-// Subclasses each child of the dialog that the table names, so that it answers an
-// accessibility client's question for its object. Call it before any other subclass of
-// those controls is made.
+// Gives each button of the dialog that the table names its name as window text, and
+// subclasses every other such child so that it answers an accessibility client's question
+// for its object. Call it before any other subclass of those controls is made.
 void NameControlsForScreenReaders(HWND dialog);
 
 }  // namespace plivora

@@ -6,12 +6,10 @@
 
 namespace plivora {
 
-// The answer to a WM_GETOBJECT that asks for the window's client object: named with the
-// program's string-table text firstText, followed by secondText's unless that is 0. 0 (the
-// window's own processing answers) for any other object, or when the system's object is not
-// to be had. Throws nothing: its file is built without exceptions or unwind tables, which
-// would cost more than the object's code.
-LRESULT AnswerWithName(HWND window, WPARAM wParam, LPARAM lParam, int firstText, int secondText) noexcept;
+// The answer to a WM_GETOBJECT that asks for the window's client object: the system's
+// object for the window, named name. 0 (the window's own processing answers) for any
+// other object, or when the system's object is not to be had.
+LRESULT AnswerWithName(HWND window, WPARAM wParam, LPARAM lParam, const wchar_t* name) noexcept;
 
 // COM for the window thread from the first call to the program's end: an object handed
 // to an accessibility client is called back long after the message that handed it out.

@@ -35,7 +35,7 @@ SIZE LaidOut(HWND control, const std::string& text, int width, UINT format) {
 }
 
 // What of the caption must fit where, as the control draws it; false for controls that
-// draw no caption.
+// paint no caption.
 bool CaptionRoom(HWND control, std::string& text, RECT& room, UINT& format) {
     char className[32] = {};
     ::GetClassNameA(control, className, sizeof className);
@@ -56,7 +56,10 @@ bool CaptionRoom(HWND control, std::string& text, RECT& room, UINT& format) {
         return true;
     }
     if (lstrcmpiA(className, "Button") != 0) return false;
+    // Buttons that show an image or are drawn by their owner never paint their text: it
+    // is their name for screen readers.
     const LONG type = style & BS_TYPEMASK;
+    if ((style & (BS_ICON | BS_BITMAP)) || type == BS_OWNERDRAW) return false;
     format |= (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
     if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX) {
         // The box, 13 pixels at 96 dpi, and half a digit before the text.

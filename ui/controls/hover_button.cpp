@@ -45,9 +45,7 @@ const framework::MessageEntry<CHoverButton> CHoverButton::MessageMap[] = {
 
 CHoverButton::CHoverButton() {
     ResetNormalBackColor(0);
-    ResetNormalTextColor(0);
     ResetOverBackColor(0);
-    ResetOverTextColor(0);
 }
 
 void CHoverButton::SetIcons(int overIconId, int normalIconId) {
@@ -76,18 +74,8 @@ void CHoverButton::ResetNormalBackColor(int repaint) {
     if (repaint == 1) Repaint();
 }
 
-void CHoverButton::ResetNormalTextColor(int repaint) {
-    NormalTextColor = ::GetSysColor(COLOR_BTNTEXT);
-    if (repaint == 1) Repaint();
-}
-
 void CHoverButton::ResetOverBackColor(int repaint) {
     OverBackColor = ::GetSysColor(COLOR_BTNFACE);
-    if (repaint == 1) Repaint();
-}
-
-void CHoverButton::ResetOverTextColor(int repaint) {
-    OverTextColor = ::GetSysColor(COLOR_BTNTEXT);
     if (repaint == 1) Repaint();
 }
 
@@ -253,10 +241,7 @@ void CHoverButton::DrawItem(const DRAWITEMSTRUCT& drawItemRecord) {
 
     DrawEdge(dc, r, pressed);
 
-    const std::string caption = ShowCaption ? GetWindowText() : std::string();
-    RECT captionRect = drawItemRecord.rcItem;
-    if (OverIcon) DrawButtonIcon(dc, caption, drawItemRecord.rcItem, captionRect, pressed, greyed);
-    if (!caption.empty()) DrawCaption(dc, caption, captionRect, pressed, greyed);
+    if (OverIcon) DrawButtonIcon(dc, drawItemRecord.rcItem, pressed, greyed);
 
     // Hidden while Windows hides keyboard cues, as for a user who has only clicked.
     const bool focusCue = focused && !(drawItemRecord.itemState & ODS_NOFOCUSRECT);
@@ -302,48 +287,11 @@ void CHoverButton::DrawEdge(framework::CDC& dc, const RECT& r, bool pressed) con
     Corner(dc, shadow, {r.left + 1, r.bottom - 2}, {r.right - 2, r.bottom - 2}, {r.right - 2, r.top});
 }
 
-void CHoverButton::DrawCaption(framework::CDC& dc, const std::string& caption, RECT captionRect, bool pressed,
-                               bool greyed) const {
-    RECT& t = captionRect;
-    if (pressed) ::OffsetRect(&t, 1, 1);
-    const framework::SelectObjectScope font(dc, reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT)));
-    const bool over = Hovering == 1 || pressed;
-    dc.SetTextColor(over ? OverTextColor : NormalTextColor);
-    dc.SetBkColor(over ? OverBackColor : NormalBackColor);
-
-    const RECT c = t;
-    dc.DrawText(caption.c_str(), -1, t, DT_CALCRECT | DT_SINGLELINE);
-    ::OffsetRect(&t, ((c.right - c.left) - (t.right - t.left)) / 2,
-                 ((c.bottom - c.top) - (t.bottom - t.top)) / 2);
-    dc.SetBkMode(TRANSPARENT);
-    ::DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(caption.c_str()), 0, t.left, t.top,
-                 t.right - t.left, t.bottom - t.top, DST_PREFIXTEXT | (greyed ? DSS_DISABLED : 0));
-}
-
-void CHoverButton::DrawButtonIcon(framework::CDC& dc, const std::string& caption, const RECT& itemRect,
-                                  RECT& captionRect, bool pressed, bool greyed) {
+void CHoverButton::DrawButtonIcon(framework::CDC& dc, const RECT& itemRect, bool pressed, bool greyed) {
     RECT i = itemRect;
-    const int width = i.right - i.left;
-    const int height = i.bottom - i.top;
-    switch (IconPlacement) {
-        case 0:
-            if (caption.empty()) {
-                i.left += (width - IconWidth) / 2;
-            } else {
-                i.left += 3;
-                captionRect.left += IconWidth + 3;
-            }
-            i.top += (height - IconHeight) / 2;
-            break;
-        case 1:
-            i.left += (width - IconWidth) / 2;
-            if (caption.empty())
-                i.top += (height - IconHeight) / 2;
-            else
-                captionRect.top += IconHeight;
-            break;
-        default:
-            break;
+    if (IconPlacement == 0 || IconPlacement == 1) {
+        i.left += (i.right - i.left - IconWidth) / 2;
+        i.top += (i.bottom - i.top - IconHeight) / 2;
     }
     if (pressed) ::OffsetRect(&i, 1, 1);
 

@@ -1,7 +1,7 @@
-// A flat push button that paints an icon and an optional caption, and lights up while
-// the mouse is over it. It is attached to a button of a dialog template, which it turns
-// into an owner-drawn button; while the pointer is over it, it holds the mouse capture
-// so that it learns when the pointer leaves.
+// A flat push button that paints an icon, and lights up while the mouse is over it. It is
+// attached to a button of a dialog template, which it turns into an owner-drawn button;
+// while the pointer is over it, it holds the mouse capture so that it learns when the
+// pointer leaves. It never paints its window text: that is its name for screen readers.
 #pragma once
 
 #include <cstdint>
@@ -29,13 +29,9 @@ public:
     // Each takes its colour from the current system colours; a repaint of exactly 1
     // also repaints the button.
     void ResetNormalBackColor(int repaint);
-    void ResetNormalTextColor(int repaint);
     void ResetOverBackColor(int repaint);
-    void ResetOverTextColor(int repaint);
     COLORREF GetNormalBackColor() const { return NormalBackColor; }
-    COLORREF GetNormalTextColor() const { return NormalTextColor; }
     COLORREF GetOverBackColor() const { return OverBackColor; }
-    COLORREF GetOverTextColor() const { return OverTextColor; }
     int IsDefaultButton() const { return DefaultButton; }
     // The flat look's focus rectangle, off by default.
     void ShowFlatFocus(bool show) { FlatFocus = show ? 1 : 0; }
@@ -49,15 +45,14 @@ protected:
     bool HandleMessage(Message& message) override;
     void PreSubclassWindow() override;
 
-    void DrawButtonIcon(framework::CDC& dc, const std::string& caption, const RECT& itemRect,
-                        RECT& captionRect, bool pressed, bool greyed);
+    void DrawButtonIcon(framework::CDC& dc, const RECT& itemRect, bool pressed, bool greyed);
     void PaintBackdrop(framework::CDC& dc);
     void EnsureToolTip();
 
     // Options: a derived class that wants another look sets them in its constructor.
+    // 0 and 1 centre the icon; any other value puts it in the top-left corner.
     int IconPlacement = 0;
     int Locked = 0;
-    int ShowCaption = 1;
     int DrawEdges = 1;
     int Flat = 1;
     int Hovering = 0;
@@ -77,9 +72,7 @@ protected:
     int Transparent = 0;
     int DefaultButton = 0;
     COLORREF NormalBackColor = 0;
-    COLORREF NormalTextColor = 0;
     COLORREF OverBackColor = 0;
-    COLORREF OverTextColor = 0;
     std::uint32_t HoldTimer = 0;
     std::uint16_t HoldMenuId = 0;
     int HoldSubMenu = 0;
@@ -98,8 +91,6 @@ private:
 
     void Repaint() const;
     void DrawEdge(framework::CDC& dc, const RECT& r, bool pressed) const;
-    void DrawCaption(framework::CDC& dc, const std::string& caption, RECT captionRect, bool pressed,
-                     bool greyed) const;
     void ShowHoldMenu() const;
     void ReleaseOwnCapture() const;
 

@@ -160,7 +160,6 @@ TestHoverButton::TestHoverButton(const HoverOptions& options) {
     DrawEdges = options.drawEdges;
     FlatFocus = options.flatFocus;
     IconPlacement = options.iconPlacement;
-    ShowCaption = options.showCaption;
     Locked = options.locked;
     Transparent = options.transparent;
     Cursor = options.cursor;

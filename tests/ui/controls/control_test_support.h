@@ -114,7 +114,6 @@ struct HoverOptions {
     int drawEdges = 1;
     int flatFocus = 0;
     int iconPlacement = 0;
-    int showCaption = 1;
     int locked = 0;
     int transparent = 0;
     HCURSOR cursor = nullptr;
@@ -125,7 +124,6 @@ struct HoverOptions {
     HoverOptions& DrawEdges(int value) { return drawEdges = value, *this; }
     HoverOptions& FlatFocus(int value) { return flatFocus = value, *this; }
     HoverOptions& IconPlacement(int value) { return iconPlacement = value, *this; }
-    HoverOptions& ShowCaption(int value) { return showCaption = value, *this; }
     HoverOptions& Locked(int value) { return locked = value, *this; }
     HoverOptions& Transparent(int value) { return transparent = value, *this; }
     HoverOptions& Cursor(HCURSOR value) { return cursor = value, *this; }
@@ -148,7 +146,6 @@ public:
     int IsHoverTracking() const { return HoverTracking; }
     HWND ToolTipWindow() const { return ToolTip.GetSafeHwnd(); }
     void UseOverBackColor(COLORREF color) { OverBackColor = color; }
-    void UseOverTextColor(COLORREF color) { OverTextColor = color; }
 
     void DrawItem(const DRAWITEMSTRUCT& drawItemRecord) override;
     int DrawCount = 0;

@@ -336,18 +336,13 @@ TEST_F(HoverButtonBehaviourTest, ColoursFollowSystemColourChangesAndResets) {
     TestHoverButton& button = Make();
     EXPECT_EQ(button.GetNormalBackColor(), C::Face);
     EXPECT_EQ(button.GetOverBackColor(), C::Face);
-    EXPECT_EQ(button.GetNormalTextColor(), C::Text);
-    EXPECT_EQ(button.GetOverTextColor(), C::Text);
 
-    const COLORREF newFace = RGB(180, 200, 220), newText = RGB(60, 0, 90), newHighlight = RGB(240, 255, 230);
-    SystemColours::Set(COLOR_BTNTEXT, newText);
+    const COLORREF newFace = RGB(180, 200, 220), newHighlight = RGB(240, 255, 230);
     SystemColours::Set(COLOR_BTNHIGHLIGHT, newHighlight);
     SystemColours::Set(COLOR_BTNFACE, newFace);
     // The host hears of it as a top-level window and passes it on to its controls.
     EXPECT_TRUE(Host().WaitFor([&] { return button.GetNormalBackColor() == newFace; }));
     EXPECT_EQ(button.GetOverBackColor(), newFace);
-    EXPECT_EQ(button.GetNormalTextColor(), C::Text) << "text colours keep their old values";
-    EXPECT_EQ(button.GetOverTextColor(), C::Text);
     button.ShowHovering(1);
     Canvas picture(W, H);
     DrawButton(button, 0, picture);
@@ -356,14 +351,12 @@ TEST_F(HoverButtonBehaviourTest, ColoursFollowSystemColourChangesAndResets) {
 
     // Resetting takes the current colour; only a repaint of 1 invalidates.
     ASSERT_TRUE(Host().WaitFor([&] { return !::GetUpdateRect(button, nullptr, FALSE); }));
-    button.ResetNormalTextColor(0);
-    button.ResetOverTextColor(2);
-    EXPECT_EQ(button.GetNormalTextColor(), newText);
-    EXPECT_EQ(button.GetOverTextColor(), newText);
+    button.UseOverBackColor(RGB(1, 2, 3));
+    button.ResetOverBackColor(2);
+    EXPECT_EQ(button.GetOverBackColor(), newFace);
     EXPECT_FALSE(::GetUpdateRect(button, nullptr, FALSE));
     button.ResetOverBackColor(1);
     EXPECT_TRUE(::GetUpdateRect(button, nullptr, FALSE));
-    SystemColours::Set(COLOR_BTNTEXT, C::Text);
     SystemColours::Set(COLOR_BTNHIGHLIGHT, C::Highlight);
     SystemColours::Set(COLOR_BTNFACE, C::Face);
 }
