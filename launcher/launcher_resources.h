@@ -11,6 +11,8 @@
 #define IDD_PROMPT 101
 #define IDC_PROMPT_TEXT 1003
 #define IDC_DONT_ASK 1004
+// The disc's icon beside the text of either window.
+#define IDC_PICTURE 1005
 
 #define LAUNCHER_TITLE "Plivora"
 #define PROMPT_TITLE "Plivora - Secondary Program"

@@ -8,6 +8,7 @@
 #include "device_context.h"
 #include "launcher_resources.h"
 #include "message_loop.h"
+#include "scaled_drawing.h"
 
 namespace plivora::launcher {
 
@@ -74,22 +75,29 @@ void DispatchToItsDialog(MSG& message) {
     DispatchFor(message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr, message);
 }
 
-// The disc's icon in the title bar and the task bar instead of a blank window's, from the
-// resources the window was made from. Loaded shared, so nothing to release; the title bar
-// scales the one large image.
-void ShowLauncherIcon(HWND window) {
-    const auto resources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-    const HICON icon = LoadIconA(resources, MAKEINTRESOURCEA(IDI_LAUNCHER));
-    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+// A move to a screen of another scale: the place Windows suggests, the icons at the new DPI.
+void FollowDpiChange(HWND window, WPARAM wParam, LPARAM lParam, LauncherIcons& icons) {
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    icons.ShowIn(window, HIWORD(wParam));
 }
+
+// What the question's window needs while it is open.
+struct Prompt {
+    const std::string& Question;
+    LauncherIcons Icons;
+};
 
 INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     return WithinBorder<INT_PTR>(FALSE, [&]() -> INT_PTR {
+        auto* prompt = reinterpret_cast<Prompt*>(GetWindowLongPtrA(dialog, DWLP_USER));
         switch (message) {
             case WM_INITDIALOG:
-                ShowLauncherIcon(dialog);
-                SetDlgItemTextA(dialog, IDC_PROMPT_TEXT, reinterpret_cast<const char*>(lParam));
+                prompt = reinterpret_cast<Prompt*>(lParam);
+                SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+                prompt->Icons.ShowIn(dialog, WindowDpi(dialog));
+                SetDlgItemTextA(dialog, IDC_PROMPT_TEXT, prompt->Question.c_str());
                 // Focus on the answer the question offers, not on the tick box.
                 SetFocus(GetDlgItem(dialog, IDYES));
                 return FALSE;
@@ -101,6 +109,9 @@ INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
                 EndDialog(dialog, (id == IDYES ? 2 : 0) | (dontAsk ? 1 : 0));
                 return TRUE;
             }
+            case WM_DPICHANGED:
+                if (prompt) FollowDpiChange(dialog, wParam, lParam, prompt->Icons);
+                return TRUE;
             default:
                 return FALSE;
         }
@@ -108,6 +119,19 @@ INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 }
 
 }  // namespace
+
+void LauncherIcons::ShowIn(HWND window, int dpi) {
+    // From the resources the window was made from.
+    const auto resources = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
+    UniqueIcon large = LoadIconAtSize(resources, IDI_LAUNCHER, LargeIconSize(dpi));
+    UniqueIcon small = LoadIconAtSize(resources, IDI_LAUNCHER, SmallIconSize(dpi));
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.Get()));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+    SendDlgItemMessageA(window, IDC_PICTURE, STM_SETICON, reinterpret_cast<WPARAM>(large.Get()), 0);
+    // The old icons go once nothing shows them.
+    large_ = std::move(large);
+    small_ = std::move(small);
+}
 
 bool PumpMessagesUntil(HANDLE handle, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -159,7 +183,11 @@ INT_PTR CALLBACK StatusWindow::Procedure(HWND window, UINT message, WPARAM wPara
         switch (message) {
             case WM_INITDIALOG:
                 SetWindowLongPtrA(window, DWLP_USER, lParam);
-                ShowLauncherIcon(window);
+                reinterpret_cast<StatusWindow*>(lParam)->icons_.ShowIn(window, WindowDpi(window));
+                return TRUE;
+            case WM_DPICHANGED:
+                if (auto* owner = reinterpret_cast<StatusWindow*>(GetWindowLongPtrA(window, DWLP_USER)))
+                    FollowDpiChange(window, wParam, lParam, owner->icons_);
                 return TRUE;
             case WM_COMMAND:
                 if (LOWORD(wParam) != IDCANCEL && LOWORD(wParam) != IDOK) return FALSE;
@@ -181,8 +209,9 @@ INT_PTR CALLBACK StatusWindow::Procedure(HWND window, UINT message, WPARAM wPara
 }
 
 bool AskYesNo(HINSTANCE instance, HWND owner, const std::string& question, bool& dontAskAgain) {
+    Prompt prompt{question, {}};
     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_PROMPT), owner, PromptProcedure,
-                                           reinterpret_cast<LPARAM>(question.c_str()));
+                                           reinterpret_cast<LPARAM>(&prompt));
     if (result < 0) {
         dontAskAgain = false;
         return false;

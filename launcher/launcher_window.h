@@ -11,6 +11,17 @@
 
 namespace plivora::launcher {
 
+// The disc's icon in a window's title bar, task bar button and picture, at the window's
+// DPI; kept until the window is gone.
+class LauncherIcons {
+public:
+    void ShowIn(HWND window, int dpi);
+
+private:
+    UniqueIcon large_;
+    UniqueIcon small_;
+};
+
 // Dispatches messages until the handle is signalled or the time is up; true when signalled.
 bool PumpMessagesUntil(HANDLE handle, DWORD timeoutMs);
 
@@ -29,6 +40,7 @@ public:
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LauncherIcons icons_;  // before the window: it goes first
     UniqueWindow window_;
 };
 

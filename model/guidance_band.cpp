@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "display_scale.h"
+
 namespace plivora {
 
 BandLayout LayOutBand(const BandMeasures& m) {
@@ -17,7 +19,20 @@ BandLayout LayOutBand(const BandMeasures& m) {
     layout.TitleClip = {std::max(layout.TitleX, band.Left), std::max(layout.TitleY, band.Top),
                         std::min(layout.TitleX + m.TitleWidth, band.Right),
                         std::min(layout.TitleY + m.TitleHeight, band.Bottom)};
+    layout.TitleWhole = layout.TitleX + m.TitleWidth <= band.Right && layout.TitleY >= band.Top &&
+                        layout.TitleY + m.TitleHeight <= band.Bottom;
     return layout;
+}
+
+int BandTitleFontHeight(int defaultHeight, int defaultDpi, int dpi) {
+    if (dpi <= BaseDpi || defaultDpi <= 0) return 0;
+    return (defaultHeight * dpi * 2 + defaultDpi) / (defaultDpi * 2);
+}
+
+Rgb BandTitleColour(Rgb captionText, Rgb highlight, Rgb highlightText) {
+    const double caption = ContrastRatio(captionText, highlight);
+    if (caption >= ReadableContrast) return captionText;
+    return ContrastRatio(highlightText, highlight) > caption ? highlightText : captionText;
 }
 
 }  // namespace plivora

@@ -11,5 +11,7 @@
 #define IDI_GUIDANCE_BULB        133
 #define IDI_DOTS                 134
 #define IDI_CD                   135
+/* The logo's picture, which the form draws at its window's DPI. */
+#define IDC_LOGO                 1041
 #define IDM_ABOUT_COMMAND        0x0010
 #define IDM_OPEN_DISC_COMMAND    0x0030

@@ -19,11 +19,19 @@ pictures=(
   "image       guide/image.png        after Make Disc Image"
   "system-menu guide/system-menu.png  the system menu with Make Disc Image and Open a Disc"
 )
+# The same walk at 150% (144 DPI), in a prefix of its own; only these are kept.
+pictures_150=(
+  "start       guide/form-150.png     the form as it opens on a display at 150%"
+)
 
 read -r build arch < <(tools/wine-build.sh)
 make --no-print-directory "$(basename "$build")" >/dev/null
 cmake --build "$build" --target picture_driver >/dev/null
-source tools/wine-env.sh "$build/runprefix" "$arch"
+# One walk of the program in one prefix: PREFIX, then the pictures to keep.
+walk() {
+source tools/wine-env.sh "$1" "$arch"
+shift
+local -a keep=("$@")
 wine_prefix_ready || exit 1
 
 # Windows' name of a path on this machine: Wine shows the root file system as drive Z.
@@ -87,7 +95,12 @@ crop_geometry() {  # READY_FILE
 }
 
 for entry in "${pictures[@]}"; do
-  read -r state file _ <<<"$entry"
+  read -r state _ <<<"$entry"
+  file=""
+  for wanted in "${keep[@]}"; do
+    read -r keepState keepFile _ <<<"$wanted"
+    [ "$keepState" = "$state" ] && file=$keepFile
+  done
   ready="$signals/$state.ready"
   for _ in $(seq 1200); do
     [ -f "$ready" ] && break
@@ -105,10 +118,12 @@ for entry in "${pictures[@]}"; do
     echo "The form has no title bar: the window manager did not frame it." >&2
     exit 1
   fi
-  mkdir -p "$(dirname "$docs/$file")"
-  xwd -root -silent | convert xwd:- -crop "$(crop_geometry "$ready")" +repage "$docs/$file"
+  if [ -n "$file" ]; then
+    mkdir -p "$(dirname "$docs/$file")"
+    xwd -root -silent | convert xwd:- -crop "$(crop_geometry "$ready")" +repage "$docs/$file"
+    echo "Saved $docs/$file ($state)"
+  fi
   touch "$signals/$state.taken"
-  echo "Saved $docs/$file ($state)"
 done
 status=0
 wait "$DRIVER_PID" || status=$?
@@ -117,3 +132,9 @@ if [ $status -ne 0 ]; then
   cat "$signals/driver.log" >&2
   exit $status
 fi
+finish
+XVFB_PID="" WM_PID=""
+}
+
+walk "$build/runprefix" "${pictures[@]}"
+PLIVORA_WINE_SETTINGS=tools/scale-150.reg walk "$build/runprefix-150" "${pictures_150[@]}"

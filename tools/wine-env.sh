@@ -20,18 +20,20 @@ else
   WINE=wine
 fi
 
-# Wine's own "MS Sans Serif" (Debian's fonts-wine), the font the forms are drawn in.
-# Wine does not look in the package's folder, and falls back to a wider font that clips
-# the captions; a copy in the prefix's Fonts folder is found, by new and older prefixes.
-wine_sans_serif_installed() {
+# Wine's own fonts (Debian's fonts-wine): "MS Sans Serif", which the forms are drawn in,
+# System, which a device context draws in by default (the guidance band's title), and
+# Marlett, the system menu's glyphs. Wine does not look in the package's folder and falls
+# back to wider fonts that clip the captions and titles; a copy in the prefix's Fonts
+# folder is found, by new and older prefixes.
+wine_fonts_installed() {
   local from=/usr/share/wine/fonts to="$WINEPREFIX/drive_c/windows/Fonts"
-  [ -f "$to/sserife.fon" ] && return 0
+  [ -f "$to/sserife.fon" ] && [ -f "$to/vgasys.fon" ] && [ -f "$to/marlett.ttf" ] && return 0
   if [ ! -f "$from/sserife.fon" ]; then
-    echo "Wine's MS Sans Serif is missing (Debian package fonts-wine): captions will clip." >&2
+    echo "Wine's own fonts are missing (Debian package fonts-wine): captions will clip." >&2
     return 0
   fi
   mkdir -p "$to"
-  cp "$from"/ss*.fon "$from/ms_sans_serif.ttf" "$to/"
+  cp "$from"/ss*.fon "$from/ms_sans_serif.ttf" "$from/vgasys.fon" "$from/system.ttf" "$from/marlett.ttf" "$to/"
 }
 
 # Creates the prefix once; concurrent callers wait for the first.
@@ -48,9 +50,15 @@ wine_prefix_ready() {
       rm -rf "$WINEPREFIX"
       "$WINE" wineboot --init >/dev/null 2>&1
       wineserver -w
+      # Settings a prefix of its own starts with (a display scale, a colour scheme), read
+      # by Wine's server and programs when they start.
+      if [ -n "${PLIVORA_WINE_SETTINGS:-}" ]; then
+        "$WINE" regedit /S "Z:$(readlink -f "$PLIVORA_WINE_SETTINGS")" >/dev/null 2>&1
+        wineserver -w
+      fi
       [ -d "$WINEPREFIX/drive_c" ] && touch "$WINEPREFIX/.plivora-ready"
     fi
-    [ -f "$WINEPREFIX/.plivora-ready" ] && wine_sans_serif_installed
+    [ -f "$WINEPREFIX/.plivora-ready" ] && wine_fonts_installed
   ) 9>"$WINEPREFIX.lock"
 }
 

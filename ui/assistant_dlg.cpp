@@ -5,9 +5,9 @@
 #include "about_dlg.h"
 #include "control_ids.h"
 #include "deploy_commands.h"
+#include "device_context.h"
 #include "gdi.h"
 #include "guidance_strings.h"
-#include "lazy_imports.h"
 #include "program_folders.h"
 #include "resource_ids.h"
 #include "screen_reader_names.h"
@@ -31,6 +31,10 @@ const int DotsButtonIds[5] = {IDC_BASE_FOLDER_BUTTON, IDC_TARGET_BUTTON, IDC_ICO
 
 HICON LoadResourceIcon(int id) { return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
 
+Rgb ToRgb(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
+
+COLORREF SystemRgbColour(Rgb colour) { return RGB(colour.Red, colour.Green, colour.Blue); }
+
 RECT ChildRectInClient(HWND dialog, int id) {
     RECT rect{};
     ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
@@ -43,6 +47,7 @@ RECT ChildRectInClient(HWND dialog, int id) {
 const framework::MessageEntry<CAssistantDlg> CAssistantDlg::MessageMap[] = {
     OnWindowMessage(WM_SYSCOMMAND, &CAssistantDlg::OnSysCommand),
     OnWindowMessage(WM_PAINT, &CAssistantDlg::OnPaint),
+    OnWindowMessage(WM_DPICHANGED, &CAssistantDlg::OnDpiChanged),
     OnWindowMessage(WM_QUERYDRAGICON, &CAssistantDlg::OnQueryDragIcon),
     OnWindowMessage(WM_GETOBJECT, &CAssistantDlg::OnGetObject),
     OnWindowMessage(WM_DESTROY, &CAssistantDlg::OnDestroy),
@@ -96,14 +101,8 @@ BOOL CAssistantDlg::OnInitDialog() {
     for (int i = 0; i < 10; ++i) {
         helpButtons_[i].SubclassDlgItem(HelpButtonIds[i], *this);
         helpButtons_[i].ShowFlatFocus(true);
-        helpButtons_[i].SetIcons(IDI_HELP_OVER, IDI_HELP_NORMAL);
     }
-    bandIcon_ = LoadResourceIcon(IDI_GUIDANCE_BULB);
-    dotsIcon_ = LoadResourceIcon(IDI_DOTS);
-    cdIcon_ = LoadResourceIcon(IDI_CD);
-    for (int id : DotsButtonIds)
-        ::SendMessageA(GetDlgItem(id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(dotsIcon_));
-    ComputeBandRect();
+    ScaleTo(WindowDpi(hwnd_));
     model_.SetFolders(CurrentDirectory(), ProgramFolder());
     model_.Start();
     return TRUE;
@@ -135,10 +134,48 @@ void CAssistantDlg::ComputeBandRect() {
     bandMeasures_.DividerRight = divider.right;
     bandMeasures_.DividerTop = divider.top;
     bandMeasures_.TestButtonRight = test.right;
-    bandMeasures_.IconWidth = ::GetSystemMetrics(SM_CXICON);
-    bandMeasures_.IconHeight = ::GetSystemMetrics(SM_CYICON);
+    bandMeasures_.IconWidth = LargeIconSize(dpi_);
+    bandMeasures_.IconHeight = LargeIconSize(dpi_);
     const BandBox band = LayOutBand(bandMeasures_).Band;
     bandRect_ = {band.Left, band.Top, band.Right, band.Bottom};
+}
+
+void CAssistantDlg::ScaleTo(int dpi) {
+    dpi_ = dpi;
+    LoadScaledPictures();
+    ComputeBandRect();
+    // The paint context's default font, made for the system's DPI, grown with the window's
+    // in its own face; an outline of the face, where there is one, rather than a bitmap
+    // doubled.
+    LOGFONTA font{};
+    ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof font, &font);
+    const WindowDC screen(nullptr);
+    const int height = BandTitleFontHeight(font.lfHeight, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), dpi_);
+    titleFont_.Reset();
+    if (height > 0) {
+        font.lfHeight = height;
+        font.lfWidth = 0;
+        font.lfOutPrecision = OUT_TT_PRECIS;
+        titleFont_.Reset(::CreateFontIndirectA(&font));
+    }
+}
+
+void CAssistantDlg::LoadScaledPictures() {
+    const HMODULE module = ::GetModuleHandleA(nullptr);
+    const int large = LargeIconSize(dpi_);
+    for (CHoverButton& button : helpButtons_) button.SetIcons(IDI_HELP_OVER, IDI_HELP_NORMAL, HelpIconSize(dpi_));
+    // Each control takes its new picture before the old one is destroyed.
+    UniqueIcon dots = LoadIconAtSize(module, IDI_DOTS, large);
+    for (int id : DotsButtonIds)
+        ::SendMessageA(GetDlgItem(id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(dots.Get()));
+    dotsIcon_ = std::move(dots);
+    UniqueIcon logo = LoadIconAtSize(module, IDI_LOGO, large);
+    ::SendMessageA(GetDlgItem(IDC_LOGO), STM_SETICON, reinterpret_cast<WPARAM>(logo.Get()), 0);
+    logoIcon_ = std::move(logo);
+    const UniqueIcon oldCd(cdIcon_.Release());
+    cdIcon_ = LoadIconAtSize(module, IDI_CD, large);
+    ShowIconPicture(shownPicture_, chosenFile_);
+    bandIcon_ = LoadIconAtSize(module, IDI_GUIDANCE_BULB, large);
 }
 
 void CAssistantDlg::DoDataExchange(framework::CDataExchange& dx) {
@@ -215,12 +252,15 @@ void CAssistantDlg::ControlEnabled(int controlId, bool enabled) {
 }
 
 void CAssistantDlg::ShowIconPicture(IconPicture picture, const std::string& chosenFile) {
-    HICON icon = picture == IconPicture::ApplicationIcon ? applicationIcon_ : cdIcon_;
+    shownPicture_ = picture;
+    chosenFile_ = chosenFile;
+    HICON icon = picture == IconPicture::ApplicationIcon ? applicationIcon_ : cdIcon_.Get();
     HICON extracted = nullptr;
     if (picture == IconPicture::ChosenFileIcon) {
-        extracted = lazy::ExtractIconA(nullptr, chosenFile.c_str(), 0);
-        // ExtractIcon answers 1 for a file that holds no icons: that is no handle.
-        if (extracted == reinterpret_cast<HICON>(1)) extracted = nullptr;
+        // The file's image nearest the preview's size, scaled to it.
+        const int size = LargeIconSize(dpi_);
+        if (::PrivateExtractIconsA(chosenFile.c_str(), 0, size, size, &extracted, nullptr, 1, LR_DEFAULTCOLOR) != 1)
+            extracted = nullptr;
         icon = extracted;
     }
     IconPreview.SetIcon(icon);
@@ -240,25 +280,40 @@ void CAssistantDlg::SelectListPositions(int secondaryOrder, int secondaryPrompt)
 
 void CAssistantDlg::PaintBand(HDC dc) const {
     ::FillRect(dc, &bandRect_, ::GetSysColorBrush(COLOR_HIGHLIGHT));
-    ::DrawIcon(dc, bandRect_.left, bandRect_.top, bandIcon_);
-    ::SetTextColor(dc, ::GetSysColor(COLOR_CAPTIONTEXT));
+    const int iconSize = LargeIconSize(dpi_);
+    ::DrawIconEx(dc, bandRect_.left, bandRect_.top, bandIcon_.Get(), iconSize, iconSize, 0, nullptr, DI_NORMAL);
+    const Rgb titleColour = BandTitleColour(ToRgb(::GetSysColor(COLOR_CAPTIONTEXT)), ToRgb(::GetSysColor(COLOR_HIGHLIGHT)),
+                                            ToRgb(::GetSysColor(COLOR_HIGHLIGHTTEXT)));
+    ::SetTextColor(dc, SystemRgbColour(titleColour));
     ::SetBkMode(dc, TRANSPARENT);
     const std::string& title = model_.GuidanceTitle();
     const int length = static_cast<int>(title.size());
-    // In the paint context's default font.
-    TEXTMETRICA font{};
-    ::GetTextMetricsA(dc, &font);
-    SIZE extent{};
-    ::GetTextExtentPoint32A(dc, title.c_str(), length, &extent);
-    BandMeasures measures = bandMeasures_;
-    measures.TitleWidth = extent.cx;
-    measures.TitleHeight = font.tmHeight;
-    const BandLayout layout = LayOutBand(measures);
+    // In the paint context's default font at 96 DPI, above it in a larger one of its face.
+    const SelectObjectScope selected(dc, titleFont_.Get());
+    const BandLayout layout = LayOutTitle(dc);
     const BandBox& box = layout.TitleClip;
     const RECT clip{box.Left, box.Top, box.Right, box.Bottom};
     // Only the band is ever repainted: a letter beyond it would stay there.
     ::ExtTextOutA(dc, layout.TitleX, layout.TitleY, ETO_CLIPPED, &clip, title.c_str(),
                   static_cast<UINT>(length), nullptr);
+}
+
+BandLayout CAssistantDlg::LayOutTitle(HDC dc) const {
+    const std::string& title = model_.GuidanceTitle();
+    TEXTMETRICA font{};
+    ::GetTextMetricsA(dc, &font);
+    SIZE extent{};
+    ::GetTextExtentPoint32A(dc, title.c_str(), static_cast<int>(title.size()), &extent);
+    BandMeasures measures = bandMeasures_;
+    measures.TitleWidth = extent.cx;
+    measures.TitleHeight = font.tmHeight;
+    return LayOutBand(measures);
+}
+
+BandLayout CAssistantDlg::TitleLayout() const {
+    const WindowDC dc(hwnd_);
+    const SelectObjectScope selected(dc.Get(), titleFont_.Get());
+    return LayOutTitle(dc.Get());
 }
 
 void CAssistantDlg::PaintMinimised() {
@@ -278,6 +333,15 @@ void CAssistantDlg::OnPaint(Message&) {
     }
     framework::CPaintDC dc(hwnd_);
     PaintBand(dc);
+}
+
+void CAssistantDlg::OnDpiChanged(Message& m) {
+    // The rectangle Windows suggests keeps the form under the pointer on its new screen.
+    const RECT& suggested = *reinterpret_cast<const RECT*>(m.lParam);
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ScaleTo(HIWORD(m.wParam));
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void CAssistantDlg::OnQueryDragIcon(Message& m) { m.result = reinterpret_cast<LRESULT>(applicationIcon_); }

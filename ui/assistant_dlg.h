@@ -11,6 +11,7 @@
 #include "hover_button.h"
 #include "live_region.h"
 #include "pickers.h"
+#include "scaled_drawing.h"
 #include "unique_handle.h"
 
 namespace plivora {
@@ -21,6 +22,10 @@ public:
 
     const FormModel& Model() const { return model_; }
     const RECT& BandRect() const { return bandRect_; }
+    // The DPI the form draws its own pictures and band at.
+    int Dpi() const { return dpi_; }
+    // Where the band's title is drawn, in its font.
+    BandLayout TitleLayout() const;
     // What Make Disc Image reads in place of the base folder.
     void UseImageInput(ImageInput& input) { imageInput_ = &input; }
 
@@ -47,7 +52,12 @@ private:
     void AddSystemMenuItems();
     void FillLists();
     void ComputeBandRect();
+    // Everything the form draws itself, at the given DPI.
+    void ScaleTo(int dpi);
+    void LoadScaledPictures();
     void PaintBand(HDC dc) const;
+    // In the font selected into the context.
+    BandLayout LayOutTitle(HDC dc) const;
     void PaintMinimised();
     void AnnounceGuidance();
 
@@ -55,6 +65,7 @@ private:
     void OnSysCommand(Message& m);
     void OpenDisc();
     void OnPaint(Message& m);
+    void OnDpiChanged(Message& m);
     void OnGetObject(Message& m);
     void OnDestroy(Message& m);
     void OnQueryDragIcon(Message& m);
@@ -100,13 +111,20 @@ private:
     CEtchedLabel Divider;
     HICON applicationIcon_;
     CHoverButton helpButtons_[10];
+    int dpi_ = BaseDpi;
     BandMeasures bandMeasures_;
     RECT bandRect_{};
-    HICON bandIcon_ = nullptr;
-    HICON dotsIcon_ = nullptr;
-    HICON cdIcon_ = nullptr;
+    // Each loaded at the form's DPI, and again when it changes.
+    UniqueIcon bandIcon_;
+    UniqueIcon dotsIcon_;
+    UniqueIcon cdIcon_;
+    UniqueIcon logoIcon_;
+    // Above 96 DPI the title's font, grown from the default one; empty at 96.
+    UniqueGdiObject<HFONT> titleFont_;
     // The icon taken from the user's chosen file, released when another replaces it.
     UniqueIcon chosenIcon_;
+    IconPicture shownPicture_ = IconPicture::CdIcon;
+    std::string chosenFile_;
     // The guidance label, marked once an accessibility client first asks about the form.
     PoliteLiveRegion liveRegion_;
     bool liveRegionTried_ = false;

@@ -60,7 +60,6 @@ PLIVORA_LAZY_FUNCTION("ole32.dll", CoUninitialize);
 PLIVORA_LAZY_FUNCTION("oleacc.dll", CreateStdAccessibleObject);
 PLIVORA_LAZY_FUNCTION("oleacc.dll", LresultFromObject);
 PLIVORA_LAZY_FUNCTION("oleaut32.dll", SysAllocString);
-PLIVORA_LAZY_FUNCTION("shell32.dll", ExtractIconA);
 PLIVORA_LAZY_FUNCTION("shell32.dll", SHBrowseForFolderA);
 PLIVORA_LAZY_FUNCTION("shell32.dll", SHChangeNotify);
 PLIVORA_LAZY_FUNCTION("shell32.dll", SHFileOperationA);

@@ -1,4 +1,5 @@
-// Where the band and its title lie at the system's usual sizes.
+// Where the band and its title lie at the system's usual sizes, and in what colour and
+// font the title reads.
 #include "guidance_band.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,42 @@ TEST(GuidanceBandTest, BandAndTitleFollowTheIconAndFont) {
         EXPECT_EQ(layout.TitleY, row.TitleY);
         EXPECT_EQ(layout.TitleClip, row.Clip);
     }
+}
+
+TEST(GuidanceBandTest, TheTitleFontGrowsOnlyAboveNinetySixDpi) {
+    EXPECT_EQ(BandTitleFontHeight(16, 96, 96), 0) << "the default font itself";
+    EXPECT_EQ(BandTitleFontHeight(16, 96, 120), 20);
+    EXPECT_EQ(BandTitleFontHeight(16, 96, 144), 24);
+    // The system's font made for 144 DPI, on a screen of 144 and one of 192.
+    EXPECT_EQ(BandTitleFontHeight(24, 144, 144), 24);
+    EXPECT_EQ(BandTitleFontHeight(24, 144, 192), 32);
+    EXPECT_EQ(BandTitleFontHeight(24, 144, 96), 0);
+}
+
+struct ColourRow {
+    const char* Scheme;
+    Rgb CaptionText, Highlight, HighlightText;
+    double CaptionContrast;
+    bool KeepsCaptionText;
+};
+
+const ColourRow Schemes[] = {
+    {"Windows 10 and 11", {0, 0, 0}, {0x00, 0x78, 0xD7}, {255, 255, 255}, 4.67, true},
+    {"Wine", {0, 0, 0}, {0x30, 0x96, 0xFA}, {255, 255, 255}, 6.87, true},
+    {"High Contrast Black", {255, 255, 255}, {0x1A, 0xEB, 0xFF}, {0, 0, 0}, 1.46, false},
+    // Windows' pair reads no better: the caption text stays.
+    {"pale pair", {255, 255, 255}, {0xF0, 0xF0, 0xF0}, {250, 250, 250}, 1.14, true},
+};
+
+TEST(GuidanceBandTest, TheTitleTakesTheHighlightsOwnTextColourWhereTheCaptionTextFades) {
+    for (const ColourRow& row : Schemes) {
+        SCOPED_TRACE(row.Scheme);
+        EXPECT_NEAR(ContrastRatio(row.CaptionText, row.Highlight), row.CaptionContrast, 0.005);
+        const Rgb title = BandTitleColour(row.CaptionText, row.Highlight, row.HighlightText);
+        const Rgb expected = row.KeepsCaptionText ? row.CaptionText : row.HighlightText;
+        EXPECT_TRUE(title.Red == expected.Red && title.Green == expected.Green && title.Blue == expected.Blue);
+    }
+    EXPECT_NEAR(ContrastRatio({0, 0, 0}, {255, 255, 255}), 21.0, 1e-9);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "ansi_wide.h"
 #include "com.h"
 #include "control_ids.h"
+#include "control_test_support.h"
 #include "device_context.h"
 #include "resource_ids.h"
 #include "form_test_support.h"
@@ -307,12 +308,21 @@ TEST_F(AssistantFormTest, AboutBoxShowsFocusedAndClosesOnEscapeOrEnter) {
 
 HICON ResourceIcon(int id) { return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
 
+// Two icons that draw alike at their own size: the form loads its own at its DPI.
+bool SamePicture(HICON a, HICON b) {
+    testing_support::Canvas first(32, 32), second(32, 32);
+    ::DrawIconEx(first.Dc(), 0, 0, a, 0, 0, 0, nullptr, DI_NORMAL);
+    ::DrawIconEx(second.Dc(), 0, 0, b, 0, 0, 0, nullptr, DI_NORMAL);
+    ::GdiFlush();
+    return first.SameAs(second);
+}
+
 TEST_F(AssistantFormTest, IconPreviewFollowsFolderAndIconChoices) {
     FormDriver form(pickers_);
     auto preview = [&] { return reinterpret_cast<HICON>(::SendMessageA(form.Item(IDC_ICON_PREVIEW), STM_GETICON, 0, 0)); };
     pickers_.Folder = base_.Path();
     form.Click(IDC_BASE_FOLDER_BUTTON);
-    EXPECT_EQ(preview(), ResourceIcon(IDI_CD));
+    EXPECT_TRUE(SamePicture(preview(), ResourceIcon(IDI_CD)));
     pickers_.Targets = FakePickers::File(base_ / "index.html");
     form.Click(IDC_TARGET_BUTTON);
 

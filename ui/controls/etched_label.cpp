@@ -2,7 +2,22 @@
 
 #include <string>
 
+#include "scaled_drawing.h"
+
 namespace plivora {
+
+namespace {
+
+// Shadow beside highlight, each `thickness` pixels: nested frames around the 2-pixel
+// line of 96 DPI, which is the outermost.
+void EtchedLine(const framework::CDC& dc, RECT line, int thickness, COLORREF shadow, COLORREF highlight) {
+    for (int i = 0; i < thickness; ++i) {
+        dc.Draw3dRect(line.left, line.top, line.right - line.left, line.bottom - line.top, shadow, highlight);
+        ::InflateRect(&line, -1, -1);
+    }
+}
+
+}  // namespace
 
 const framework::MessageEntry<CEtchedLabel> CEtchedLabel::MessageMap[] = {
     framework::OnWindowMessage(WM_PAINT, &CEtchedLabel::OnPaint),
@@ -28,14 +43,17 @@ void CEtchedLabel::Paint(const framework::CDC& dc) const {
     const int h = window.bottom - window.top;
     const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
     const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    const int thickness = ScaledForDpi(1, WindowDpi(hwnd_));
 
     if (h > w) {
-        dc.Draw3dRect(w / 2, 0, 2, h, shadow, highlight);
+        const int x = w / 2 - (thickness - 1);
+        EtchedLine(dc, {x, 0, x + 2 * thickness, h}, thickness, shadow, highlight);
         return;
     }
 
     UINT format = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
-    dc.Draw3dRect(0, h / 2, w, 2, shadow, highlight);
+    const int y = h / 2 - (thickness - 1);
+    EtchedLine(dc, {0, y, w, y + 2 * thickness}, thickness, shadow, highlight);
     // Two blanks wherever the line continues beyond the text.
     std::string caption = GetWindowText();
     if (style & SS_CENTER) {

@@ -4,6 +4,7 @@
 
 #include "app.h"
 #include "buffer_dc.h"
+#include "scaled_drawing.h"
 
 namespace plivora {
 
@@ -11,9 +12,11 @@ using framework::OnWindowMessage;
 
 namespace {
 
-HICON LoadIconResource(int id) {
-    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                           MAKEINTRESOURCEA(static_cast<WORD>(id)), IMAGE_ICON, 0, 0, 0));
+HICON LoadIconResource(int id, int size) {
+    const HMODULE module = ::GetModuleHandleA(nullptr);
+    if (size > 0) return LoadIconAtSize(module, static_cast<WORD>(id), size).Release();
+    return static_cast<HICON>(
+        ::LoadImageA(module, MAKEINTRESOURCEA(static_cast<WORD>(id)), IMAGE_ICON, 0, 0, 0));
 }
 
 framework::CPen SolidPen(int systemColor) {
@@ -48,9 +51,9 @@ CHoverButton::CHoverButton() {
     ResetOverBackColor(0);
 }
 
-void CHoverButton::SetIcons(int overIconId, int normalIconId) {
-    OverIcon.Reset(LoadIconResource(overIconId));
-    NormalIcon.Reset(normalIconId != 0 ? LoadIconResource(normalIconId) : nullptr);
+void CHoverButton::SetIcons(int overIconId, int normalIconId, int size) {
+    OverIcon.Reset(LoadIconResource(overIconId, size));
+    NormalIcon.Reset(normalIconId != 0 ? LoadIconResource(normalIconId, size) : nullptr);
     HoverTracking = normalIconId != 0 ? 1 : 0;
 
     // A failed query leaves the cleared record: no icon measures 0 by 0.
@@ -247,7 +250,8 @@ void CHoverButton::DrawItem(const DRAWITEMSTRUCT& drawItemRecord) {
     const bool focusCue = focused && !(drawItemRecord.itemState & ODS_NOFOCUSRECT);
     if (focusCue && (!Flat || FlatFocus == 1)) {
         RECT focus = r;
-        ::InflateRect(&focus, -3, -3);
+        const int inset = ScaledForDpi(3, WindowDpi(hwnd_));
+        ::InflateRect(&focus, -inset, -inset);
         dc.DrawFocusRect(focus);
     }
 }

@@ -22,9 +22,10 @@ public:
     CHoverButton();
     ~CHoverButton() override = default;
 
-    // Icon resources of the program's module; a normalIconId of 0 shows the over icon
-    // at all times and turns hover tracking off. Repaints at once.
-    void SetIcons(int overIconId, int normalIconId);
+    // Icon resources of the program's module, at their first image's size or, given a
+    // size, at that size; a normalIconId of 0 shows the over icon at all times and turns
+    // hover tracking off. Repaints at once.
+    void SetIcons(int overIconId, int normalIconId, int size = 0);
 
     // Each takes its colour from the current system colours; a repaint of exactly 1
     // also repaints the button.
