@@ -21,6 +21,9 @@ namespace {
 TEST(WholeProgramTest, OnlyAProgramWithEveryHeaderAndSectionCounts) {
     const std::string program = fakes::MinimalProgram('x', 1024);
     const std::string program64 = fakes::MinimalProgram('x', 1024, true);
+    // A section with no bytes in the file, such as uninitialised data, may end it with its header.
+    const std::string noSectionBytes = fakes::MinimalProgram('x', 0).substr(0, 0x170);
+    const auto optionalHeaderOf = [&](char size) { return std::string(program).replace(0x54, 1, 1, size); };
     std::vector<std::tuple<const char*, std::string, bool>> cases = {
         {"PE32", program, true},
         {"PE32+", program64, true},
@@ -29,6 +32,10 @@ TEST(WholeProgramTest, OnlyAProgramWithEveryHeaderAndSectionCounts) {
         {"PE32+ cut in its section", program64.substr(0, 0x300), false},
         {"cut in its section table", program.substr(0, 0x150), false},
         {"no program at all", "pristine launcher " + std::string(4096, 'p'), false},
+        {"its section header ending the file", noSectionBytes, true},
+        {"cut in its last section header", noSectionBytes.substr(0, 0x16F), false},
+        {"an optional header of its magic alone", optionalHeaderOf(2), true},
+        {"an optional header too short for its magic", optionalHeaderOf(1), false},
     };
 #ifdef _WIN32
     char self[MAX_PATH] = {};

@@ -228,10 +228,15 @@ TEST_F(Win32CreateTest, TheEarlierLauncherSurvivesUntilAWholeOneReplacesIt) {
     ASSERT_TRUE(WriteBytes(earlier, earlierBytes));
     const DWORD marks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
     ASSERT_TRUE(SetFileAttributesA(earlier.c_str(), marks));
-    for (const char* leftover : {"autorun.inf.00.partial", "Plivora.exe.07.partial", "pla2f1.tmp"})
+    // Ours in any letter case; the user's own only look like them.
+    for (const char* leftover : {"autorun.inf.00.partial", "Plivora.exe.07.partial", "PLIVORA.EXE.05.PARTIAL",
+                                 "pla2f1.tmp", "PLAFFFF.TMP", "plaG1.tmp", "pla12345.tmp",
+                                 "autorun.inf.0a.partial"})
         ASSERT_TRUE(WriteBytes(disc + "\\" + leftover, "[autorun]\r\n"));
-    ASSERT_TRUE(WriteBytes(disc + "\\notes.07.partial", "the user's own"));  // never one of ours
-    const auto entries = ElementsAre("Plivora.exe", "autorun.inf", "notes.07.partial");
+    for (const char* own : {"notes.07.partial", "pla1.tmp"})
+        ASSERT_TRUE(WriteBytes(disc + "\\" + own, "the user's own"));
+    const auto entries = ElementsAre("Plivora.exe", "autorun.inf", "autorun.inf.0a.partial", "notes.07.partial",
+                                     "pla1.tmp", "pla12345.tmp", "plaG1.tmp");
 
     ASSERT_TRUE(fakes::FillDriveLeaving(drive, 16 * 1024));
     Create(form, platform, 0, 0);
@@ -257,6 +262,17 @@ TEST_F(Win32CreateTest, TheEarlierLauncherSurvivesUntilAWholeOneReplacesIt) {
         for (const DiscEntry& entry : listed) names.push_back(AnsiFromWide(entry.name));
         std::sort(names.begin(), names.end());
         EXPECT_THAT(names, entries) << "what the image and the CD-size measure read";
+    }
+    EXPECT_EQ(ReadBytes(earlier), earlierBytes);
+    {
+        // A reader that lets others read but not replace it: the swap itself fails.
+        const UniqueKernelHandle reader = OwnedFile(
+            CreateFileA(earlier.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(reader);
+        Create(form, platform, 0, 0);
+        EXPECT_EQ(form.GuidanceText(), Message(MsgCopyFailed, programFolder));
+        EXPECT_EQ(GetFileAttributesA(earlier.c_str()) & marks, marks) << "the marks come back";
+        EXPECT_THAT(FolderEntries(disc), entries);
     }
     EXPECT_EQ(ReadBytes(earlier), earlierBytes);
 

@@ -30,6 +30,8 @@ TEST(AutorunFileTest, OnlyWhatThisProgramCouldHaveWrittenIsReadBack) {
          "Report, 2004.pdf | logo.ico | 0$5 | 0"},
         {"runs of blanks", "[autorun]\nopen=Plivora.exe  \"a\"   /verbose\nicon=Plivora.exe", true,
          "a |  | 0$5 | 0"},
+        {"blanks inside quotes kept as they are",
+         "[autorun]\nopen=Plivora.exe \"a  b.htm\" \nicon=Plivora.exe", true, "a  b.htm |  | 0$5 | 0"},
         {"an unterminated quote", "[autorun]\nopen=Plivora.exe \"a /verbose\nicon=Plivora.exe", true},
         {"a duration with no number", "[autorun]\nopen=Plivora.exe \"a\" /splash \"s.bmp\" \nicon=i.ico", true},
         {"a NUL", "[autorun]\nopen=Plivora.exe \"a" + std::string(1, '\0') + ".htm\" \nicon=i.ico", true},
