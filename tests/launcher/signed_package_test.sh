@@ -26,7 +26,7 @@ pack password signed || { cat signed.log; fail "the signed packing failed"; }
 ! grep -q "throwaway secret" signed.log || fail "the password is in the log"
 (cd signed && [ "$(wc -l <SHA256SUMS)" -eq 2 ] && sha256sum -c SHA256SUMS) || fail "SHA256SUMS"
 ! osslsigncode verify -in "$dist/Plivora.exe" >/dev/null 2>&1 || fail "the distribution folder was signed"
-PLIVORA_PACKAGE_DIR=$scratch/signed cmake -DNAME="$name" -DDIST="$dist" -DINTO="$scratch/unzipped" \
+cmake -DPACKAGE_DIR="$scratch/signed" -DNAME="$name" -DDIST="$dist" -DINTO="$scratch/unzipped" \
   -P "$source_dir/dist/unpack-zip.cmake"
 PLIVORA_PACKAGE_DIR=$scratch/signed PLIVORA_UNZIPPED_DIR=$scratch/unzipped PLIVORA_INSTALLED_COPY_DIR=$scratch/installed \
   "${@:6}" --gtest_brief=1 --gtest_filter='PackageTest.TheUnpacked*:PackageTest.Installs*'
