@@ -56,6 +56,8 @@ finish() {
   wineserver -k 2>/dev/null || true
   [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  # Gone before the next walk starts its own display and window manager.
+  wait $WM_PID $XVFB_PID 2>/dev/null
   return 0
 }
 trap finish EXIT
