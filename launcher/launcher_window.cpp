@@ -77,9 +77,7 @@ void DispatchToItsDialog(MSG& message) {
 
 // A move to a screen of another scale: the place Windows suggests, the icons at the new DPI.
 void FollowDpiChange(HWND window, WPARAM wParam, LPARAM lParam, LauncherIcons& icons) {
-    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(window, lParam);
     icons.ShowIn(window, HIWORD(wParam));
 }
 

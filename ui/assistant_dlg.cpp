@@ -337,9 +337,7 @@ void CAssistantDlg::OnPaint(Message&) {
 
 void CAssistantDlg::OnDpiChanged(Message& m) {
     // The rectangle Windows suggests keeps the form under the pointer on its new screen.
-    const RECT& suggested = *reinterpret_cast<const RECT*>(m.lParam);
-    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveToSuggestedRect(hwnd_, m.lParam);
     ScaleTo(HIWORD(m.wParam));
     ::InvalidateRect(hwnd_, nullptr, TRUE);
 }

@@ -71,4 +71,10 @@ UniqueIcon LoadIconAtSize(HMODULE module, int id, int size) {
                                                  size, LR_DEFAULTCOLOR));
 }
 
+void MoveToSuggestedRect(HWND window, LPARAM suggestedRect) {
+    const RECT& suggested = *reinterpret_cast<const RECT*>(suggestedRect);
+    ::SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace plivora

@@ -17,4 +17,7 @@ int WindowDpi(HWND window);
 // Empty when the module holds no such icon.
 UniqueIcon LoadIconAtSize(HMODULE module, int id, int size);
 
+// WM_DPICHANGED's suggested rectangle (its lParam), taken as the window's new place.
+void MoveToSuggestedRect(HWND window, LPARAM suggestedRect);
+
 }  // namespace plivora
