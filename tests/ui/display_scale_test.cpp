@@ -135,8 +135,12 @@ TEST(DisplayScaleTest, AMoveToAnotherScaleLoadsThePicturesAtItsSize) {
     RECT place{};
     ::GetWindowRect(form.Window(), &place);
     for (const int dpi : {start * 2, start}) {
+        ::OffsetRect(&place, 10, 10);
         ::SendMessageA(form.Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&place));
         EXPECT_EQ(form.Form().Dpi(), dpi);
+        RECT now{};
+        ::GetWindowRect(form.Window(), &now);
+        EXPECT_TRUE(::EqualRect(&now, &place)) << "the form is not where Windows suggested";
         const int large = ::MulDiv(32, dpi, 96);
         const auto image = [&](int id, UINT message, WPARAM which) {
             return IconSide(reinterpret_cast<HICON>(::SendMessageA(form.Item(id), message, which, 0)));
